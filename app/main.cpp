@@ -1,18 +1,18 @@
-// Until the window exists: lists what the embedded store holds.
-#include "catalogue.h"
-#include "ressources.h"
+// ARMORIANE: a reference work on heraldry in one window.
+#include "demarrage.h"
+#include "rapport.h"
 
-#include <QTextStream>
+#include <QApplication>
 
-int main() {
-    using namespace armo;
-    QTextStream out(stdout);
-    Catalogue cat;
-    cat.ChargerNoms();
-    cat.ChargerEcus();
-    cat.ChargerIndex();
-    out << "ARMORIANE: " << NomsRessources(RT_RCDATA).size() << " text resources, "
-        << NomsRessources("GIF").size() << " pictures, " << cat.N() << " shields, "
-        << cat.ls_Termes.Count() << " terms\n";
-    return 0;
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The application title names the program to the desktop (the taskbar
+    // entry, through the window class) and captions the error box. It is the
+    // application name and not its display name, which Qt would append to the
+    // window's own caption.
+    QApplication::setApplicationName(QString::fromUtf8(armo::TITRE_APPLICATION));
+    QApplication::setFont(armo::Tahoma(11));
+    std::unique_ptr<armo::TFP> FP = armo::CreerFP();
+    FP->show();
+    return app.exec();
 }
