@@ -288,6 +288,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     ChoisirJeuDeDonnees(jeu);
+    if (NomsRessources(RT_RCDATA).isEmpty())
+        std::fprintf(stderr, "rejouer: le jeu de données %s n'a aucune liste\n",
+                     jeu.toUtf8().constData());
     Rejeu rejeu;
     rejeu.Demarrer();
     std::string ligne;

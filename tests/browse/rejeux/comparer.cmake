@@ -1,0 +1,40 @@
+cmake_minimum_required(VERSION 3.25)
+# Runs the replay tool on a script and compares its output with the expected
+# lines, or, without expected lines, checks that every command got one line.
+# Variables: OUTIL, SCRIPT, JEU (empty for the program's own), ATTENDU, OBTENU.
+set(options)
+if(JEU)
+    set(options --jeu ${JEU})
+endif()
+execute_process(COMMAND "${OUTIL}" ${options} INPUT_FILE "${SCRIPT}"
+    OUTPUT_VARIABLE sortie RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "rejouer exited with ${rc}")
+endif()
+if(ATTENDU)
+    file(WRITE "${OBTENU}" "${sortie}")
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${ATTENDU}" "${OBTENU}"
+        RESULT_VARIABLE different)
+    if(different)
+        execute_process(COMMAND diff "${ATTENDU}" "${OBTENU}" OUTPUT_VARIABLE ecart)
+        message(FATAL_ERROR "output differs from ${ATTENDU} (got ${OBTENU}):\n${ecart}")
+    endif()
+    return()
+endif()
+# One line for the start-up, then one per command line.
+file(STRINGS "${SCRIPT}" lignes REGEX "^[ \t]*[^# \t]")
+list(LENGTH lignes commandes)
+string(REGEX MATCHALL "\n" fins "${sortie}")
+list(LENGTH fins obtenues)
+math(EXPR attendues "${commandes} + 1")
+if(NOT obtenues EQUAL attendues)
+    message(FATAL_ERROR "${obtenues} lines for ${attendues} expected:\n${sortie}")
+endif()
+if(sortie MATCHES "(^|\n)[^{]" OR sortie MATCHES "[^}]\n")
+    message(FATAL_ERROR "a line is not a JSON object:\n${sortie}")
+endif()
+# With a data set whose start-up succeeds, every command of the script is valid.
+string(REGEX MATCH "^[^\n]*" demarrage "${sortie}")
+if(demarrage MATCHES "\"erreur\":null" AND sortie MATCHES "\"invalide\"")
+    message(FATAL_ERROR "a command was refused:\n${sortie}")
+endif()
