@@ -383,8 +383,7 @@ uint8_t TGIFPicture::LireExtensions(FluxGIF& f, std::vector<TExtension>& L) {
         default:
             Lever(TypeErreur::EInvalidGraphicOperation,
                   QStringLiteral("Unrecognized extension block: %1")
-                      .arg(static_cast<int>(etiquette), 2, 16, QLatin1Char('0'))
-                      .toUpper());
+                      .arg(QString::number(etiquette, 16).toUpper().rightJustified(2, u'0')));
         }
         s = f.Fini() ? 0x3B : f.Separateur();
     }
