@@ -36,11 +36,11 @@ struct TaillePanneau {
 
 // One picture of a plate, as the load that adds it sees it.
 struct ImagePlanche {
-    QString nom;      // "imP1", "imP2"… on pong_Pla, "imR1"… on pong_Rch; from 1 on every plate
-    std::int32_t tag; // PLANCHE: the shield; GLOSSAIRE: shield * 10000 + reference position
-    QString conseil;  // the hint: the shield's name
-    Dime dime;        // its bounds on the panel
-    std::int32_t ecu; // the shield to render, resource "GIF" CORRNOM(ecu + 1)
+    QString nom; // "imP1", "imP2"… on pong_Pla, "imR1"… on pong_Rch; from 1 on every plate
+    std::int32_t tag = 0;  // PLANCHE: the shield; GLOSSAIRE: shield * 10000 + reference position
+    QString conseil;       // the hint: the shield's name
+    Dime dime;             // its bounds on the panel
+    std::int32_t ecu = -1; // the shield to render, resource "GIF" CORRNOM(ecu + 1)
 };
 
 // What the window does for the loads and selections, one call per step, in the
