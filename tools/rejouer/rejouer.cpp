@@ -24,11 +24,13 @@ namespace {
 
 const char* AIDE = R"(usage: rejouer [--jeu NOM] < script
 
-Builds the catalogue from an embedded data set (by default the program's own,
-"armoriane"; --jeu fx_base picks the base fixture set when the tests are built),
-starts as the window does (IMAGE, PLANCHE and GLOSSAIRE panels at 770 x 454,
-FormCreate's views, then the first resize's GLOSSAIRE load), and prints one
-JSON line for that start-up. Then it reads one command per line from standard
+Builds the catalogue from an embedded data set: by default the program's own,
+"armoriane", or, while that one holds no text list, the base fixture set
+"fx_base" when the tests are built; --jeu NOM names the set (fx_base,
+fx_sans_corres, fx_sans_ecus, fx_sans_indfini, fx_sans_gloss_a, armoriane).
+It starts as the window does (IMAGE, PLANCHE and GLOSSAIRE panels at 770 x 454,
+FormCreate's views, then the first resize's GLOSSAIRE load) and prints one JSON
+line for that start-up. Then it reads one command per line from standard
 input and prints one JSON line after each. Blank lines and lines starting with
 "#" are skipped and print nothing.
 
@@ -274,7 +276,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    QString jeu = QStringLiteral("armoriane");
+    QString jeu;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             std::fputs(AIDE, stdout);
@@ -286,6 +288,18 @@ int main(int argc, char** argv) {
         }
         std::fprintf(stderr, "rejouer: option inconnue %s (voir --help)\n", argv[i]);
         return 2;
+    }
+    if (jeu.isEmpty()) {
+        // Until the program's data set holds its lists, the base fixture set stands in.
+        ChoisirJeuDeDonnees(QStringLiteral("armoriane"));
+        jeu = QStringLiteral("armoriane");
+        if (NomsRessources(RT_RCDATA).isEmpty()) {
+            ChoisirJeuDeDonnees(QStringLiteral("fx_base"));
+            if (!NomsRessources(RT_RCDATA).isEmpty()) {
+                jeu = QStringLiteral("fx_base");
+                std::fputs("rejouer: le jeu armoriane est vide, fx_base le remplace\n", stderr);
+            }
+        }
     }
     ChoisirJeuDeDonnees(jeu);
     if (NomsRessources(RT_RCDATA).isEmpty())
