@@ -12,7 +12,10 @@
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_GIF
 #define STBI_NO_STDIO
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 #include <stb_image.h>
+#pragma GCC diagnostic pop
 
 #include <cstdio>
 #include <cstdlib>
