@@ -27,8 +27,10 @@ QColor CouleurFace() {
     return QApplication::palette().color(QPalette::Button);
 }
 
-// The frame the window's outer size was designed with, used while the real
-// frame is not known (or when there is none, as without a window manager).
+// The window frame the outer sizes were designed with: the creation size of
+// 1034 x 561 inside it makes 1050 x 600, and the minimum outer size of
+// 1000 x 600 is kept as a minimum client size within that same frame, so that
+// the window opens at its own size whatever frame the desktop draws.
 constexpr int CADRE_L = 16;
 constexpr int CADRE_H = 39;
 
@@ -395,21 +397,8 @@ void TFP::GL_SelectionImage(ImageArmo* image) {
 
 void TFP::resizeEvent(QResizeEvent*) {
     disposition_.Appliquer(this);
-    AjusterTailleMinimale();
     // Before start-up has finished the lists the views read do not exist yet.
     if (demarre_) FormResize();
-}
-
-void TFP::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    AjusterTailleMinimale();
-}
-
-void TFP::AjusterTailleMinimale() {
-    const QSize cadre = frameGeometry().size() - geometry().size();
-    if (cadre.width() <= 0 && cadre.height() <= 0) return;
-    const QSize minimum(1000 - cadre.width(), 600 - cadre.height());
-    if (minimumSize() != minimum) setMinimumSize(minimum);
 }
 
 // ---- The shield views ----

@@ -115,7 +115,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     void CreerControles();
@@ -124,14 +123,12 @@ private:
     PanneauArmo* PanneauDe(Panneau p) const;
     void LireControles();
     void ActionUtilisateur(const std::function<void()>& operation);
-    void AjusterTailleMinimale();
 
     Catalogue cat_;
     EtatNavigation etat_;
     Disposition disposition_;
     QHash<QWidget*, bool> dessine_; // drawn controls (pictures, labels) lie below windowed ones
     bool demarre_ = false;
-    bool centre_ = false;
 };
 
 } // namespace armo
