@@ -43,6 +43,21 @@ const NomMeuble kNoms[NB_MEUBLES] = {
     {"gland", "glands", false},
     {"marteau", "marteaux", false},
     {"écusson", "écussons", false},
+    {"flèche", "flèches", true},
+    {"hache", "haches", true},
+    {"comète", "comètes", true},
+    {"larme", "larmes", true},
+    {"otelle", "otelles", true},
+    {"rustre", "rustres", false},
+    {"carreau", "carreaux", false},
+    {"vire", "vires", true},
+    {"fermail", "fermaux", false},
+    {"bourdon", "bourdons", false},
+    {"colonne", "colonnes", true},
+    {"abeille", "abeilles", true},
+    {"papillon", "papillons", false},
+    {"guivre", "guivres", true},
+    {"grappe de raisin", "grappes de raisin", true},
 };
 
 QString U(const char* s) {
@@ -179,6 +194,10 @@ struct Ecrivain {
         // Facing or back to back is said with the name: "deux lions affrontés d'or".
         if (disposer && (g.dispo == Disposition::Affrontes || g.dispo == Disposition::Adosses))
             s += Dispo(g);
+        if (g.meuble == Meuble::Aigle && g.eploye) {
+            s += u' ' + Accord(U("éployé"), fem, pl);
+            T("Éployé");
+        }
         s += u' ' + DeOuDeMeme(g.email, precedent);
         TE(g.email);
         TermeMeuble(g);
@@ -254,6 +273,15 @@ struct Ecrivain {
             s += u' ' + Accord(U("versé"), fem, pl);
             T("Versé");
         }
+        if ((g.meuble == Meuble::Tour || g.meuble == Meuble::Chateau) && g.donjonne) {
+            s += u' ' + Accord(U("donjonné"), fem, pl);
+            T("Donjonné");
+        }
+        if (g.meuble == Meuble::Ecusson && g.dispo == Disposition::Seul && g.nombre == 1 &&
+            !g.surmonte) {
+            s += U(" en abîme");
+            T("Abîme");
+        }
         if (g.couronne) {
             s += (g.aAttribut ? U(", ") : U(" ")) + Accord(U("couronné"), fem, pl) + u' ' +
                  De(g.emailCouronne);
@@ -286,13 +314,16 @@ struct Ecrivain {
             T("Rangé");
             return U(", ") + Accord(U("rangé"), fem, true) + U(" en bande");
         case Disposition::DeuxEtUn:
+            T("Posé");
             return U(", ") + Accord(U("posé"), fem, true) + U(" 2 et 1");
         case Disposition::UnEtDeux:
             T("Mal-ordonné");
             return U(", ") + Accord(U("mal ordonné"), fem, true);
         case Disposition::DeuxEtDeux:
+            T("Posé");
             return U(", ") + Accord(U("posé"), fem, true) + U(" 2 et 2");
         case Disposition::TroisDeuxUn:
+            T("Posé");
             return U(", ") + Accord(U("posé"), fem, true) + U(" 3, 2 et 1");
         case Disposition::EnOrle:
             T("Orle");
@@ -314,7 +345,10 @@ struct Ecrivain {
             "Coquille",   "Rose",    "Quintefeuille", "Trèfle",   "Merlette",  "Aigle",
             "Lion",       "Tour",    "Château",       "Clé",      "Épée",      "Soleil",
             "Cloche",     "Roc",     "Arbre",         "Gerbe",    "Ancre",     "Couronne",
-            "Moucheture", "Huchet",  "Bar",           "Gland",    "Marteau",   "Écusson"};
+            "Moucheture", "Huchet",  "Bar",           "Gland",    "Marteau",   "Écusson",
+            "Flèche",     "Hache",   "Comète",        "Larme",    "Otelle",    "Rustre",
+            "Carreau",    "Vire",    "Fermail",       "Bourdon",  "Colonne",   "Abeille",
+            "Papillon",   "Guivre",  "Grappe"};
         T(t[int(g.meuble)]);
         if (g.meuble == Meuble::Lion && g.nombre >= 3) T("Lionceau");
     }
@@ -368,6 +402,8 @@ struct Ecrivain {
             return {U("cotice"), U("cotices"), true, "Cotice"};
         case Piece::Baton:
             return {U("bâton"), U("bâtons"), false, "Bâton"};
+        case Piece::Pile:
+            return {U("pile"), U("piles"), true, "Pile"};
         case Piece::Aucune:
             break;
         }
@@ -396,6 +432,22 @@ struct Ecrivain {
             case Croix::Ancree:
                 s += U(" ancrée");
                 T("Ancré");
+                break;
+            case Croix::Fleurdelisee:
+                s += U(" fleurdelisée");
+                T("Fleurdelisé");
+                break;
+            case Croix::Recroisetee:
+                s += U(" recroisetée");
+                T("Recroiseté");
+                break;
+            case Croix::Pommetee:
+                s += U(" pommetée");
+                T("Pommeté");
+                break;
+            case Croix::Treflee:
+                s += U(" tréflée");
+                T("Tréflé");
                 break;
             case Croix::Potencee:
                 s += U(" potencée");
@@ -526,6 +578,31 @@ struct Ecrivain {
             return De(a.e1) + U(" semé ") + (Voyelle(pl) ? U("d'") : U("de ")) + pl + u' ' +
                    De(a.e2);
         }
+        case Champ::Fusele:
+            return deux("fuselé", "Fuselé");
+        case Champ::Chevronne:
+            return deux("chevronné", "Chevronné");
+        case Champ::Papelonne:
+            return deux("papelonné", "Papelonné");
+        case Champ::Vaire:
+            T("Fourrure");
+            return deux("vairé", "Vairé");
+        case Champ::ContreVair:
+            T("Contre-vair");
+            T("Fourrure");
+            return U("de contre-vair");
+        case Champ::Frette:
+        case Champ::Chape:
+        case Champ::Chausse: {
+            static const char* mots[] = {"fretté", "chapé", "chaussé"};
+            static const char* termes[] = {"Fretté", "Chapé", "Chaussé"};
+            const int k = a.champ == Champ::Frette ? 0 : a.champ == Champ::Chape ? 1 : 2;
+            T(termes[k]);
+            if (k) T("Partition");
+            TE(a.e1);
+            TE(a.e2);
+            return De(a.e1) + u' ' + U(mots[k]) + u' ' + De(a.e2);
+        }
         case Champ::EcarteleArmes:
             break;
         }
@@ -542,6 +619,10 @@ struct Ecrivain {
         if (a.chef) {
             QString s = U("au chef");
             T("Chef");
+            if (a.cousu) {
+                s += U(" cousu");
+                T("Cousu");
+            }
             if (a.ligneChef != Ligne::Droite) {
                 s += u' ' + NomLigne(a.ligneChef);
                 T(TermeLigne(a.ligneChef));
@@ -596,7 +677,8 @@ struct Ecrivain {
         case Bord::Canton:
             T("Canton");
             TE(a.emailBord);
-            parts << U("au canton ") + De(a.emailBord);
+            if (a.senestre) T("Senestre");
+            parts << (a.senestre ? U("au canton senestre ") : U("au canton ")) + De(a.emailBord);
             break;
         }
         if (a.brochant.piece != Piece::Aucune) {

@@ -76,8 +76,9 @@ void Profil(Ligne l, QList<QPointF>& pts, double x0, double x1, double y, double
 
 // A horizontal band in local coordinates: length 2L, thickness t, centred on 0.
 QPainterPath Bande(double L, double t, Ligne l, bool haut = true, bool bas = true) {
-    const double amp = l == Ligne::Crenele || l == Ligne::Bretesse ? 5.5 : 5;
-    const double per = l == Ligne::Crenele || l == Ligne::Bretesse ? 14 : 12.5;
+    const bool creneau = l == Ligne::Crenele || l == Ligne::Bretesse;
+    const double amp = creneau ? 5.5 : l == Ligne::Denche ? 7 : 5;
+    const double per = creneau ? 14 : l == Ligne::Denche ? 9 : 12.5;
     QList<QPointF> pts;
     QList<QPointF> h, b;
     Profil(haut ? l : Ligne::Droite, h, -L, L, -t / 2, -1, amp, per, 0);
@@ -114,23 +115,7 @@ struct Peintre {
         p.save();
         p.setClipPath(path, Qt::IntersectClip);
         if (e == Email::Vair) {
-            p.fillPath(path, Couleur(Email::Azur));
-            const double w = 16, h = 12;
-            int rang = 0;
-            for (double y = std::floor(r.top() / h) * h; y < r.bottom(); y += h, ++rang) {
-                const double dx = (rang % 2) * w / 2;
-                for (double x = std::floor(r.left() / w) * w - w + dx; x < r.right() + w; x += w) {
-                    QPainterPath cloche = Poly({{x, y + h},
-                                                {x + 0.17 * w, y + 0.62 * h},
-                                                {x + 0.25 * w, y + 0.22 * h},
-                                                {x + 0.5 * w, y},
-                                                {x + 0.75 * w, y + 0.22 * h},
-                                                {x + 0.83 * w, y + 0.62 * h},
-                                                {x + w, y + h}});
-                    p.fillPath(cloche, Couleur(Email::Argent));
-                    Contour(cloche, 0.5);
-                }
-            }
+            Vair(path, Email::Argent, Email::Azur, false);
         } else {
             const bool contre = e == Email::ContreHermine;
             p.fillPath(path, Couleur(contre ? Email::Sable : Email::Argent));
@@ -146,6 +131,33 @@ struct Peintre {
                     t.scale(0.075, 0.075);
                     p.fillPath(t.map(m), Couleur(contre ? Email::Argent : Email::Sable));
                 }
+            }
+        }
+        p.restore();
+    }
+
+    // Bells of `a` on `b`, rows shifted by half a bell; in counter-vair the bells
+    // of one tincture meet base to base instead.
+    void Vair(const QPainterPath& path, Email a, Email b, bool contre) {
+        const QRectF r = path.boundingRect();
+        p.save();
+        p.setClipPath(path, Qt::IntersectClip);
+        p.fillPath(path, Couleur(b));
+        const double w = 16, h = 12;
+        int rang = 0;
+        for (double y = std::floor(r.top() / h) * h; y < r.bottom(); y += h, ++rang) {
+            const double dx = contre ? 0 : (rang % 2) * w / 2;
+            const bool renverse = contre && rang % 2;
+            for (double x = std::floor(r.left() / w) * w - w + dx; x < r.right() + w; x += w) {
+                QList<QPointF> pts = {
+                    {x, y + h},       {x + 0.17 * w, y + 0.62 * h}, {x + 0.25 * w, y + 0.22 * h},
+                    {x + 0.5 * w, y}, {x + 0.75 * w, y + 0.22 * h}, {x + 0.83 * w, y + 0.62 * h},
+                    {x + w, y + h}};
+                if (renverse)
+                    for (QPointF& q : pts) q.setY(2 * y + h - q.y());
+                const QPainterPath cloche = Poly(pts);
+                p.fillPath(cloche, Couleur(a));
+                Contour(cloche, 0.5);
             }
         }
         p.restore();
@@ -460,13 +472,44 @@ struct Peintre {
                                 .united(Rect(lg - t * 0.35, -t * 0.85, lg, t * 0.85));
                         break;
                     case Croix::Ancree: {
-                        b = Rect(-t / 4, -t * 0.3, lg - t * 0.4, t * 0.3);
+                        b = Rect(-t / 4, -t * 0.3, lg - t * 0.5, t * 0.3);
                         QPainterPath ancre;
-                        ancre.addEllipse(QPointF(lg - t * 0.6, 0), t * 0.95, t * 0.95);
+                        ancre.addEllipse(QPointF(lg - t * 0.15, 0), t * 0.8, t * 0.8);
                         QPainterPath creux;
-                        creux.addEllipse(QPointF(lg - t * 0.05, 0), t * 0.85, t * 0.75);
-                        QPainterPath coupe = Rect(lg - t * 0.9, -t * 2, lg + t * 2, t * 2);
-                        b = b.united(ancre.subtracted(creux).intersected(coupe));
+                        creux.addEllipse(QPointF(lg + t * 0.42, 0), t * 0.78, t * 0.78);
+                        b = b.united(ancre.subtracted(creux));
+                        break;
+                    }
+                    case Croix::Fleurdelisee: {
+                        b = Rect(-t / 4, -t * 0.3, lg - t * 0.7, t * 0.3);
+                        QTransform tf;
+                        tf.translate(lg - t * 0.75, 0);
+                        tf.rotate(90);
+                        tf.scale(t * 1.7 / 100, t * 1.7 / 100);
+                        tf.translate(0, -12);
+                        b = b.united(tf.map(FleurDeLisPath()));
+                        break;
+                    }
+                    case Croix::Recroisetee:
+                        b = Rect(-t / 4, -t * 0.3, lg, t * 0.3)
+                                .united(Rect(lg - t * 0.95, -t * 0.85, lg - t * 0.55, t * 0.85));
+                        break;
+                    case Croix::Pommetee: {
+                        b = Rect(-t / 4, -t * 0.3, lg - t * 0.4, t * 0.3);
+                        QPainterPath boule;
+                        boule.addEllipse(QPointF(lg - t * 0.5, 0), t * 0.5, t * 0.5);
+                        b = b.united(boule);
+                        break;
+                    }
+                    case Croix::Treflee: {
+                        b = Rect(-t / 4, -t * 0.3, lg - t * 0.6, t * 0.3);
+                        for (QPointF c :
+                             {QPointF(lg - t * 0.35, 0), QPointF(lg - t * 0.8, -t * 0.45),
+                              QPointF(lg - t * 0.8, t * 0.45)}) {
+                            QPainterPath lobe;
+                            lobe.addEllipse(c, t * 0.36, t * 0.36);
+                            b = b.united(lobe);
+                        }
                         break;
                     }
                     case Croix::Pleine:
@@ -511,6 +554,9 @@ struct Peintre {
                           {cx, y0 + hh * 0.8}};
             break;
         }
+        case Piece::Pile:
+            piece = Poly({{x0 + w * 0.2, y0 - 1}, {x0 + w * 0.8, y0 - 1}, {cx, y0 + hh * 0.86}});
+            break;
         case Piece::Pairle: {
             const double t = w * 0.19;
             const QPointF c(cx, y0 + hh * 0.4);
@@ -636,6 +682,77 @@ struct Peintre {
                 }
             break;
         }
+        case Champ::Vaire:
+            Vair(forme, a.e1, a.e2, false);
+            break;
+        case Champ::ContreVair:
+            Vair(forme, Email::Argent, Email::Azur, true);
+            break;
+        case Champ::Fusele: {
+            const double lw = w / 7, lh = lw * 2.4;
+            for (int r = 0; r * lh < h + lh; ++r)
+                for (int c = -1; c < 9; ++c) {
+                    const double x = x0 + c * lw + (r % 2 ? lw / 2 : 0), y = y0 + r * lh;
+                    region(
+                        Poly({{x, y - lh / 2}, {x + lw / 2, y}, {x, y + lh / 2}, {x - lw / 2, y}}),
+                        a.e2);
+                }
+            break;
+        }
+        case Champ::Chevronne: {
+            const double d = h / 7, pente = 0.9;
+            for (int k = -1; k < 9; k += 2) {
+                const double ya = y0 + k * d - d;
+                const double e = w;
+                region(Poly({{cx - e, ya + pente * e},
+                             {cx, ya},
+                             {cx + e, ya + pente * e},
+                             {cx + e, ya + pente * e + d},
+                             {cx, ya + d},
+                             {cx - e, ya + pente * e + d}}),
+                       a.e2);
+            }
+            break;
+        }
+        case Champ::Papelonne: {
+            const double lw = w / 6, lh = lw * 0.75;
+            for (int r = -1; r * lh < h + lh; ++r)
+                for (int c = -1; c < 8; ++c) {
+                    const double x = x0 + c * lw + (r % 2 ? lw / 2 : 0), y = y0 + r * lh;
+                    QPainterPath ecaille;
+                    ecaille.moveTo(x - lw / 2, y);
+                    ecaille.arcTo(QRectF(x - lw / 2, y - lw / 2, lw, lw), 180, 180);
+                    ecaille.closeSubpath();
+                    QPainterPath dedans;
+                    dedans.moveTo(x - lw * 0.36, y);
+                    dedans.arcTo(QRectF(x - lw * 0.36, y - lw * 0.36, lw * 0.72, lw * 0.72), 180,
+                                 180);
+                    dedans.closeSubpath();
+                    region(ecaille, a.e2);
+                    region(dedans, a.e1);
+                }
+            break;
+        }
+        case Champ::Frette: {
+            const double pas = w / 3.2, t = w * 0.075;
+            for (double ang : {45.0, 135.0})
+                for (int k = -4; k <= 4; ++k) {
+                    const double dx = std::cos((ang + 90) * PI / 180) * k * pas,
+                                 dy = std::sin((ang + 90) * PI / 180) * k * pas;
+                    region(
+                        Place(Rect(-300, -t / 2, 300, t / 2), {cx + dx, y0 + h * 0.45 + dy}, ang),
+                        a.e2);
+                }
+            break;
+        }
+        case Champ::Chape:
+            region(Poly({{x0 - 1, y0 - 1}, {cx, y0 - 1}, {x0 - 1, y1 + 1}}), a.e2);
+            region(Poly({{cx, y0 - 1}, {x1 + 1, y0 - 1}, {x1 + 1, y1 + 1}}), a.e2);
+            break;
+        case Champ::Chausse:
+            region(Poly({{x0 - 1, y0}, {cx, y1 + 1}, {x0 - 1, y1 + 1}}), a.e2);
+            region(Poly({{x1 + 1, y0}, {x1 + 1, y1 + 1}, {cx, y1 + 1}}), a.e2);
+            break;
         case Champ::Seme: {
             Groupe g;
             g.meuble = a.seme;
@@ -750,8 +867,9 @@ struct Peintre {
         }
         if (a.bord == Bord::FrancQuartier || a.bord == Bord::Canton) {
             const double f = a.bord == Bord::FrancQuartier ? 0.4 : 0.3;
+            const double gauche = a.senestre ? z.right() - z.width() * f : z.left() - 1;
             Piece_(forme,
-                   Rect(z.left() - 1, z.top() - 1, z.left() + z.width() * f,
+                   Rect(gauche, z.top() - 1, gauche + z.width() * f + 1,
                         z.top() + z.width() * f * 1.05),
                    a.emailBord);
         }

@@ -75,7 +75,9 @@ const std::vector<Poids> kPetits = {
     {int(M::Losange), 4},       {int(M::Macle), 4},      {int(M::Rose), 6},
     {int(M::Quintefeuille), 3}, {int(M::Trefle), 3},     {int(M::Croissant), 6},
     {int(M::Billette), 3},      {int(M::Moucheture), 4}, {int(M::Gland), 2},
-    {int(M::Fusee), 2}};
+    {int(M::Fusee), 2},         {int(M::Larme), 2},      {int(M::Otelle), 2},
+    {int(M::Rustre), 2},        {int(M::Carreau), 2},    {int(M::Vire), 1},
+    {int(M::Abeille), 2}};
 
 // Charges for the open field.
 const std::vector<Poids> kGrands = {
@@ -90,7 +92,12 @@ const std::vector<Poids> kGrands = {
     {int(M::Cloche), 3},     {int(M::Roc), 3},           {int(M::Arbre), 4},
     {int(M::Gerbe), 3},      {int(M::Ancre), 3},         {int(M::Couronne), 3},
     {int(M::Moucheture), 3}, {int(M::Huchet), 3},        {int(M::Bar), 3},
-    {int(M::Gland), 2},      {int(M::Marteau), 2},       {int(M::Ecusson), 3}};
+    {int(M::Gland), 2},      {int(M::Marteau), 2},       {int(M::Ecusson), 3},
+    {int(M::Fleche), 2},     {int(M::Hache), 2},         {int(M::Comete), 2},
+    {int(M::Larme), 2},      {int(M::Otelle), 2},        {int(M::Rustre), 2},
+    {int(M::Carreau), 2},    {int(M::Vire), 2},          {int(M::Fermail), 2},
+    {int(M::Bourdon), 2},    {int(M::Colonne), 2},       {int(M::Abeille), 3},
+    {int(M::Papillon), 2},   {int(M::Guivre), 2},        {int(M::Grappe), 2}};
 
 bool Petit(Meuble m) {
     for (const Poids& p : kPetits)
@@ -134,6 +141,7 @@ void Attributs(Alea& r, Groupe& g, Email fond) {
         g.contourne = g.nombre == 1 && r.pc(12);
         break;
     case M::Aigle:
+        g.eploye = r.pc(20);
         g.aAttribut = r.pc(45);
         if (g.aAttribut) g.attribut = Detail(r, g.email, fond);
         g.couronne = g.nombre == 1 && r.pc(10);
@@ -145,6 +153,7 @@ void Attributs(Alea& r, Groupe& g, Email fond) {
         g.attribut = E::Sable;
         if (g.email == E::Sable) g.aAttribut = false;
         g.ouvert = r.pc(30);
+        g.donjonne = g.meuble == M::Tour && r.pc(20);
         g.ajoure = r.pc(30);
         g.emailJour = Detail(r, g.email, g.email);
         if (g.aAttribut && g.emailJour == E::Sable)
@@ -287,7 +296,8 @@ Honorable TirerPiece(Alea& r, Email fond, bool simple) {
                               {int(Piece::Trangles), 3},
                               {int(Piece::Jumelles), 3},
                               {int(Piece::Vergettes), 2},
-                              {int(Piece::Cotices), 2}}));
+                              {int(Piece::Cotices), 2},
+                              {int(Piece::Pile), 3}}));
     h.email = Dessus(r, fond);
     switch (h.piece) {
     case Piece::Fasce:
@@ -323,7 +333,11 @@ Honorable TirerPiece(Alea& r, Email fond, bool simple) {
                                   {int(Croix::Alesee), 12},
                                   {int(Croix::Pattee), 14},
                                   {int(Croix::Ancree), 12},
-                                  {int(Croix::Potencee), 12}}));
+                                  {int(Croix::Potencee), 12},
+                                  {int(Croix::Fleurdelisee), 8},
+                                  {int(Croix::Recroisetee), 6},
+                                  {int(Croix::Pommetee), 6},
+                                  {int(Croix::Treflee), 6}}));
         if (h.croix == Croix::Pleine && r.pc(20)) h.ligne = Ligne::Engrele;
     }
     if (simple) return h;
@@ -422,7 +436,9 @@ Armes TirerUne(Alea& r) {
                                   {int(Champ::EcarteleSautoir), 5},
                                   {int(Champ::Gironne), 8},
                                   {int(Champ::TierceFasce), 8},
-                                  {int(Champ::TiercePal), 7}}));
+                                  {int(Champ::TiercePal), 7},
+                                  {int(Champ::Chape), 6},
+                                  {int(Champ::Chausse), 5}}));
         a.e1 = EmailDeChamp(r);
         if (EstFourrure(a.e1)) a.e1 = E::Argent;
         a.e2 = Dessus(r, a.e1, false);
@@ -466,7 +482,13 @@ Armes TirerUne(Alea& r) {
                                   {int(Champ::Barre), 6},
                                   {int(Champ::Burele), 8},
                                   {int(Champ::Echiquete), 14},
-                                  {int(Champ::Losange), 11}}));
+                                  {int(Champ::Losange), 11},
+                                  {int(Champ::Fusele), 6},
+                                  {int(Champ::Chevronne), 8},
+                                  {int(Champ::Papelonne), 5},
+                                  {int(Champ::Vaire), 5},
+                                  {int(Champ::ContreVair), 4},
+                                  {int(Champ::Frette), 8}}));
         a.e1 = EmailDeChamp(r);
         if (EstFourrure(a.e1)) a.e1 = E::Or;
         a.e2 = Dessus(r, a.e1, false);
@@ -586,8 +608,46 @@ Armes TirerUne(Alea& r) {
 
 } // namespace
 
+// The last touches that need the whole arms: a chief unlike the piece it meets,
+// narrow pieces without furs, a sewn chief now and then, a sinister canton.
+void Finir(Alea& r, Armes& a) {
+    Honorable& h = a.piece;
+    const bool etroite = h.piece == Piece::Trangles || h.piece == Piece::Jumelles ||
+                         h.piece == Piece::Vergettes || h.piece == Piece::Cotices ||
+                         h.piece == Piece::Baton || (h.nombre > 1 && h.piece != Piece::Chevron);
+    if (etroite && EstFourrure(h.email)) h.email = Dessus(r, a.e1, false);
+    if (a.champ == Champ::ContreVair) {
+        a.e1 = E::Argent;
+        a.e2 = E::Azur;
+    }
+    if (a.chef && a.champ == Champ::Plein && !EstFourrure(a.e1) && r.pc(14)) {
+        const std::vector<Email> meme =
+            EstMetal(a.e1) ? std::vector<Email>{E::Or, E::Argent}
+                           : std::vector<Email>{E::Gueules, E::Azur, E::Sinople, E::Sable};
+        Email c = a.e1;
+        for (int essai = 0; essai < 8 && (c == a.e1 || c == h.email); ++essai) c = r.parmi(meme);
+        if (c != a.e1 && c != h.email) {
+            a.cousu = true;
+            a.emailChef = c;
+            a.ligneChef = Ligne::Droite;
+            if (a.chargeChef) a.chargeChef = GroupePetit(r, c, a.chargeChef->nombre);
+        }
+    }
+    if (a.chef && h.piece != Piece::Aucune && a.emailChef == h.email) {
+        do {
+            a.emailChef = Dessus(r, a.e1);
+        } while (a.emailChef == h.email);
+        if (a.chargeChef) a.chargeChef = GroupePetit(r, a.emailChef, a.chargeChef->nombre);
+    }
+    if (a.bord == Bord::Canton) a.senestre = r.pc(35);
+    if (a.q14) Finir(r, *a.q14);
+    if (a.q23) Finir(r, *a.q23);
+}
+
 Armes TirerArmes(Alea& r) {
-    return TirerUne(r);
+    Armes a = TirerUne(r);
+    Finir(r, a);
+    return a;
 }
 
 } // namespace bat

@@ -167,11 +167,17 @@ Forme Lion() {
     return f;
 }
 
-Forme Aigle() {
+Forme Aigle(bool eploye) {
     Forme f;
     QPainterPath c;
     c.addEllipse(QPointF(0, 4), 11, 22);
-    c = c.united(Cercle(-2, -28, 8.5));
+    // A displayed eagle looks to dexter; an "éployée" one has a head each way.
+    const double dx = eploye ? -7 : 0, dy = eploye ? -3 : 0;
+    QTransform dec;
+    dec.translate(dx, dy);
+    const QPainterPath tete = dec.map(Cercle(-2, -28, 8.5));
+    c = c.united(tete);
+    if (eploye) c = c.united(Miroir(tete)).united(Rect(-10, -28, 10, -14));
     c = c.united(Rect(-6, -24, 6, -14));
     QPainterPath aile = Poly({{6, -14},
                               {16, -34},
@@ -190,7 +196,8 @@ Forme Aigle() {
     c = c.united(aile).united(Miroir(aile));
     c = c.united(Poly({{-9, 20}, {9, 20}, {20, 44}, {8, 38}, {0, 48}, {-8, 38}, {-20, 44}}));
     f.corps = c.simplified();
-    QPainterPath det = Poly({{-9, -32}, {-20, -30}, {-17, -24}, {-9, -25}});
+    QPainterPath det = dec.map(Poly({{-9, -32}, {-20, -30}, {-17, -24}, {-9, -25}}));
+    if (eploye) det = det.united(Miroir(det));
     auto patte = [&](double s) {
         QPainterPath j(QPointF(s * 6, 20));
         j.lineTo(s * 16, 30);
@@ -206,7 +213,8 @@ Forme Aigle() {
     det = det.united(patte(-1)).united(patte(1));
     f.detail = det.simplified();
     QPainterPath tr;
-    tr.addEllipse(QPointF(-4, -30), 1.4, 1.4);
+    tr.addEllipse(QPointF(-4 + dx, -30 + dy), 1.4, 1.4);
+    if (eploye) tr.addEllipse(QPointF(4 - dx, -30 + dy), 1.4, 1.4);
     for (int s : {-1, 1}) {
         for (int k = 0; k < 3; ++k) {
             tr.moveTo(s * 12, -6 + k * 6);
@@ -216,7 +224,7 @@ Forme Aigle() {
     tr.moveTo(0, 22);
     tr.lineTo(0, 40);
     f.traits = tr;
-    f.tete = QPointF(-2, -42);
+    f.tete = QPointF(eploye ? 0 : -2, eploye ? -46 : -42);
     f.tailleCouronne = 20;
     return f;
 }
@@ -314,7 +322,7 @@ Forme Rose(const Groupe& g) {
     return f;
 }
 
-Forme Tour(bool chateau) {
+Forme Tour(bool chateau, bool donjon) {
     Forme f;
     QPainterPath c, mac, porte, fen;
     auto tourelle = [&](double x0, double x1, double haut, double bas) {
@@ -331,7 +339,17 @@ Forme Tour(bool chateau) {
         }
         fen.addRect(QRectF(QPointF((x0 + x1) / 2 - w * 0.12, haut + 20), QSizeF(w * 0.24, 12)));
     };
-    if (!chateau) {
+    if (!chateau && donjon) {
+        // A turret rises from the top of the tower.
+        tourelle(-26, 26, -24, 48);
+        tourelle(-11, 11, -50, -18);
+        QPainterPath p(QPointF(-10, 48));
+        p.lineTo(-10, 34);
+        p.arcTo(QRectF(-10, 26, 20, 16), 180, -180);
+        p.lineTo(10, 48);
+        p.closeSubpath();
+        porte = p;
+    } else if (!chateau) {
         tourelle(-26, 26, -46, 48);
         QPainterPath p(QPointF(-10, 48));
         p.lineTo(-10, 30);
@@ -650,6 +668,8 @@ QPainterPath EcuFrancais(const QRectF& r) {
     return p;
 }
 
+Forme Nouveau(Meuble m);
+
 Forme FormeDe(const Groupe& g) {
     Forme f;
     switch (g.meuble) {
@@ -722,16 +742,16 @@ Forme FormeDe(const Groupe& g) {
         f = Merlette();
         break;
     case Meuble::Aigle:
-        f = Aigle();
+        f = Aigle(g.eploye);
         break;
     case Meuble::Lion:
         f = Lion();
         break;
     case Meuble::Tour:
-        f = Tour(false);
+        f = Tour(false, g.donjonne);
         break;
     case Meuble::Chateau:
-        f = Tour(true);
+        f = Tour(true, false);
         break;
     case Meuble::Cle:
         f = Cle();
@@ -776,11 +796,202 @@ Forme FormeDe(const Groupe& g) {
         f.corps = Rect(-4, -22, 4, 48).united(Rect(-28, -38, 28, -22)).simplified();
         f.traits = Rect(-4, -38, 4, -22);
         break;
+    case Meuble::Fleche:
+    case Meuble::Hache:
+    case Meuble::Comete:
+    case Meuble::Larme:
+    case Meuble::Otelle:
+    case Meuble::Rustre:
+    case Meuble::Carreau:
+    case Meuble::Vire:
+    case Meuble::Fermail:
+    case Meuble::Bourdon:
+    case Meuble::Colonne:
+    case Meuble::Abeille:
+    case Meuble::Papillon:
+    case Meuble::Guivre:
+    case Meuble::Grappe:
+        f = Nouveau(g.meuble);
+        break;
     case Meuble::Ecusson:
         f.corps = EcuFrancais(QRectF(-38, -48, 76, 96));
         break;
     }
     return f;
+}
+
+// The charges added last, each a few simple shapes.
+Forme Nouveau(Meuble m) {
+    Forme f;
+    switch (m) {
+    case Meuble::Fleche:
+        f.corps = Rect(-2.5, -32, 2.5, 40)
+                      .united(Poly({{0, -50}, {11, -26}, {-11, -26}}))
+                      .united(Poly({{-2, 26}, {-12, 36}, {-12, 50}, {-2, 40}}))
+                      .united(Poly({{2, 26}, {12, 36}, {12, 50}, {2, 40}}))
+                      .simplified();
+        break;
+    case Meuble::Hache: {
+        QPainterPath lame(QPointF(-3, -36));
+        lame.lineTo(-16, -42);
+        lame.cubicTo(-36, -30, -36, 2, -16, 10);
+        lame.lineTo(-3, 2);
+        lame.closeSubpath();
+        f.corps = Rect(-3.5, -44, 3.5, 48).united(lame).simplified();
+        f.traits.moveTo(-28, -30);
+        f.traits.cubicTo(-32, -20, -32, -8, -26, 2);
+        break;
+    }
+    case Meuble::Comete: {
+        QTransform t;
+        t.translate(-22, -22);
+        t.scale(0.5, 0.5);
+        QPainterPath queue(QPointF(-16, -30));
+        queue.cubicTo(4, -20, 20, 10, 48, 48);
+        queue.cubicTo(14, 20, -6, 0, -30, -14);
+        queue.closeSubpath();
+        f.corps = t.map(EtoilePath(6, 50, 22)).united(queue).simplified();
+        f.traits.moveTo(-8, -12);
+        f.traits.cubicTo(8, -2, 20, 16, 36, 36);
+        break;
+    }
+    case Meuble::Larme: {
+        QPainterPath c(QPointF(0, -50));
+        c.cubicTo(8, -30, 26, -6, 26, 18);
+        c.cubicTo(26, 36, 13, 48, 0, 48);
+        c.cubicTo(-13, 48, -26, 36, -26, 18);
+        c.cubicTo(-26, -6, -8, -30, 0, -50);
+        c.closeSubpath();
+        f.corps = c;
+        break;
+    }
+    case Meuble::Otelle: {
+        QPainterPath c(QPointF(0, -50));
+        c.cubicTo(30, -28, 30, 28, 0, 50);
+        c.cubicTo(-30, 28, -30, -28, 0, -50);
+        c.closeSubpath();
+        f.corps = c;
+        break;
+    }
+    case Meuble::Rustre:
+        f.corps = Poly({{0, -50}, {34, 0}, {0, 50}, {-34, 0}}).subtracted(Cercle(0, 0, 12));
+        f.traits = Cercle(0, 0, 12);
+        break;
+    case Meuble::Carreau:
+        f.corps = Rect(-36, -36, 36, 36);
+        break;
+    case Meuble::Vire:
+        f.corps = Cercle(0, 0, 46)
+                      .subtracted(Cercle(0, 0, 35))
+                      .united(Cercle(0, 0, 24).subtracted(Cercle(0, 0, 13)));
+        break;
+    case Meuble::Fermail: {
+        QPainterPath ardillon = Poly({{-40, -3}, {30, -3}, {40, 0}, {30, 3}, {-40, 3}});
+        f.corps = Cercle(0, 0, 42)
+                      .subtracted(Cercle(0, 0, 31))
+                      .united(Tourner(ardillon, -30))
+                      .simplified();
+        break;
+    }
+    case Meuble::Bourdon:
+        f.corps = Rect(-5, -30, 5, 50)
+                      .united(Cercle(0, -38, 10))
+                      .united(Cercle(0, -22, 7.5))
+                      .simplified();
+        break;
+    case Meuble::Colonne:
+        f.corps = Rect(-22, 38, 22, 48)
+                      .united(Rect(-12, -32, 12, 38))
+                      .united(Rect(-21, -44, 21, -32))
+                      .simplified();
+        for (double x : {-6.0, 0.0, 6.0}) {
+            f.traits.moveTo(x, -30);
+            f.traits.lineTo(x, 36);
+        }
+        break;
+    case Meuble::Abeille: {
+        QPainterPath c = Cercle(0, -34, 7);
+        QPainterPath th, ab;
+        th.addEllipse(QPointF(0, -18), 9, 10);
+        ab.addEllipse(QPointF(0, 14), 12, 24);
+        c = c.united(th).united(ab);
+        for (int s : {-1, 1}) {
+            QPainterPath a1, a2;
+            a1.addEllipse(QPointF(0, 0), 20, 9);
+            a2.addEllipse(QPointF(0, 0), 15, 7);
+            QTransform t1, t2;
+            t1.translate(s * 22, -28);
+            t1.rotate(s * -25);
+            t2.translate(s * 20, -8);
+            t2.rotate(s * 20);
+            c = c.united(t1.map(a1)).united(t2.map(a2));
+        }
+        f.corps = c.simplified();
+        for (double y : {2.0, 12.0, 22.0}) {
+            f.traits.moveTo(-11, y);
+            f.traits.lineTo(11, y);
+        }
+        f.traits.moveTo(-3, -40);
+        f.traits.lineTo(-10, -50);
+        f.traits.moveTo(3, -40);
+        f.traits.lineTo(10, -50);
+        break;
+    }
+    case Meuble::Papillon: {
+        QPainterPath corps;
+        corps.addEllipse(QPointF(0, 0), 4.5, 30);
+        QPainterPath c = corps;
+        for (int s : {-1, 1}) {
+            QPainterPath h, b;
+            h.addEllipse(QPointF(s * 24, -14), 22, 18);
+            b.addEllipse(QPointF(s * 18, 20), 15, 14);
+            c = c.united(h).united(b);
+        }
+        f.corps = c.simplified();
+        f.traits = corps;
+        f.traits.moveTo(-2, -28);
+        f.traits.cubicTo(-6, -40, -12, -44, -16, -46);
+        f.traits.moveTo(2, -28);
+        f.traits.cubicTo(6, -40, 12, -44, 16, -46);
+        f.traits.addEllipse(QPointF(-24, -14), 7, 6);
+        f.traits.addEllipse(QPointF(24, -14), 7, 6);
+        break;
+    }
+    case Meuble::Guivre: {
+        QPainterPath q(QPointF(6, 48));
+        q.cubicTo(34, 30, -30, 12, 0, -6);
+        q.cubicTo(24, -20, -14, -28, -6, -36);
+        QPainterPath tete;
+        tete.addEllipse(QPointF(-12, -40), 13, 8.5);
+        QPainterPath gueule = Poly({{-22, -42}, {-32, -46}, {-30, -38}, {-24, -38}});
+        f.corps = Trait(q, 10).united(tete).united(gueule).simplified();
+        f.traits.addEllipse(QPointF(-12, -42), 1.6, 1.6);
+        break;
+    }
+    case Meuble::Grappe: {
+        QPainterPath c;
+        const int rangs[4] = {4, 3, 2, 1};
+        for (int r = 0; r < 4; ++r)
+            for (int i = 0; i < rangs[r]; ++i)
+                c = c.united(Cercle((i - (rangs[r] - 1) / 2.0) * 15, -12 + r * 14, 8));
+        QPainterPath queue(QPointF(0, -20));
+        queue.cubicTo(0, -32, 4, -40, 10, -48);
+        QPainterPath feuille(QPointF(2, -34));
+        feuille.cubicTo(-10, -50, -30, -48, -36, -38);
+        feuille.cubicTo(-26, -28, -10, -28, 2, -34);
+        f.corps = c.united(Trait(queue, 4)).united(feuille).simplified();
+        f.traits.moveTo(-2, -36);
+        f.traits.lineTo(-28, -40);
+        break;
+    }
+    default:
+        break;
+    }
+    return f;
+}
+
+QPainterPath FleurDeLisPath() {
+    return FleurDeLis();
 }
 
 QPainterPath Couronne() {

@@ -26,6 +26,7 @@ QPainterPath EcuFrancais(const QRectF& r);
 
 // A crown, in the charge box.
 QPainterPath Couronne();
+QPainterPath FleurDeLisPath();
 
 // A fur spot of ermine, in the charge box.
 QPainterPath Moucheture();

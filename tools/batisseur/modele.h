@@ -49,7 +49,15 @@ enum class Champ {
     Echiquete,
     Losange,
     Seme,
-    EcarteleArmes
+    EcarteleArmes,
+    Fusele,
+    Chevronne,
+    ContreVair,
+    Vaire,
+    Papelonne,
+    Frette,
+    Chape,
+    Chausse
 };
 
 enum class Meuble {
@@ -88,9 +96,24 @@ enum class Meuble {
     Bar,
     Gland,
     Marteau,
-    Ecusson
+    Ecusson,
+    Fleche,
+    Hache,
+    Comete,
+    Larme,
+    Otelle,
+    Rustre,
+    Carreau,
+    Vire,
+    Fermail,
+    Bourdon,
+    Colonne,
+    Abeille,
+    Papillon,
+    Guivre,
+    Grappe
 };
-constexpr int NB_MEUBLES = 36;
+constexpr int NB_MEUBLES = 51;
 
 enum class Disposition {
     Seul,       // one charge
@@ -121,8 +144,10 @@ struct Groupe {
     bool ajoure = false; // tower or castle with its windows of `emailJour`
     bool ouvert = false; // tower or castle with its door of `emailJour`
     Email emailJour = Email::Sable;
-    bool tige = false;    // rose on its stalk with leaves of sinople
-    bool arrache = false; // tree with its roots
+    bool tige = false;     // rose on its stalk with leaves of sinople
+    bool arrache = false;  // tree with its roots
+    bool eploye = false;   // eagle with two heads
+    bool donjonne = false; // tower with a turret on its top
     // A charge set right above the group ("surmonté de").
     std::shared_ptr<Groupe> surmonte;
 };
@@ -141,10 +166,21 @@ enum class Piece {
     Jumelles, // pairs of narrow fesses
     Vergettes,
     Cotices,
-    Baton
+    Baton,
+    Pile
 };
 
-enum class Croix { Pleine, Alesee, Pattee, Ancree, Potencee };
+enum class Croix {
+    Pleine,
+    Alesee,
+    Pattee,
+    Ancree,
+    Potencee,
+    Fleurdelisee,
+    Recroisetee,
+    Pommetee,
+    Treflee
+};
 
 struct Honorable {
     Piece piece = Piece::Aucune;
@@ -172,7 +208,9 @@ struct Armes {
     std::shared_ptr<Groupe> chargeChef;
     Bord bord = Bord::Aucun;
     Email emailBord = Email::Gueules;
-    bool compone = false; // bordure of alternating e-bord and `emailCompone`
+    bool senestre = false; // canton at the sinister corner
+    bool cousu = false;    // chief of the field's own class
+    bool compone = false;  // bordure of alternating e-bord and `emailCompone`
     Email emailCompone = Email::Argent;
     std::shared_ptr<Groupe> chargeBord;
     Honorable brochant; // a bend or baton over all

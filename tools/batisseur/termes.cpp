@@ -216,6 +216,63 @@ const std::vector<Definition>& Vocabulaire() {
         {"Marteau", "Outil figuré dressé, le manche en bas et la tête en haut."},
         {"Écusson",
          "Petit écu posé comme meuble dans le grand. Seul et au centre, il est dit en abîme."},
+        // Added patterns, crosses, charges and positions.
+        {"Fuselé", "Se dit de l'écu couvert de fusées alternées de deux émaux, plus étroites et "
+                   "plus hautes que les losanges du losangé."},
+        {"Chevronné",
+         "Se dit de l'écu couvert de chevrons d'émaux alternés, empilés du chef à la pointe."},
+        {"Papelonné",
+         "Se dit de l'écu couvert d'écailles disposées comme celles d'un poisson ou les tuiles "
+         "d'un toit, le bord de chaque écaille d'un émail et son fond d'un autre."},
+        {"Vairé", "Se dit d'un vair dont les cloches sont d'autres émaux que l'argent et l'azur, "
+                  "que l'on nomme alors."},
+        {"Contre-vair", "Fourrure semblable au vair, mais dont les cloches de même émail se "
+                        "touchent par la base d'un rang à l'autre."},
+        {"Fretté", "Se dit de l'écu couvert de cotices étroites posées en bande et en barre qui "
+                   "s'entrecroisent comme un treillis."},
+        {"Chapé", "Se dit de l'écu dont deux lignes partent du milieu du chef vers les angles de "
+                  "la pointe : les flancs du haut forment la chape, le champ reste au milieu."},
+        {"Chaussé", "Se dit de l'écu dont deux lignes partent du milieu de la pointe vers les "
+                    "angles du chef, laissant en bas deux triangles d'un autre émail."},
+        {"Pile", "Pièce triangulaire qui descend du chef vers la pointe en se rétrécissant, comme "
+                 "un coin."},
+        {"Fleurdelisé", "Se dit d'une croix dont chaque branche se termine en fleur de lis."},
+        {"Recroiseté", "Se dit d'une croix dont chaque branche est traversée près de son bout par "
+                       "une petite traverse, formant une croisette."},
+        {"Pommeté", "Se dit d'une croix dont les branches se terminent par une boule."},
+        {"Tréflé", "Se dit d'une croix dont les branches se terminent par trois lobes arrondis, "
+                   "comme un trèfle."},
+        {"Posé", "Se dit de la disposition des meubles dans l'écu, que l'on indique par des "
+                 "nombres : posés deux et un, deux et deux, trois, deux et un."},
+        {"Senestre",
+         "Le côté gauche de l'écu pour celui qui le porte, donc le côté droit pour celui qui le "
+         "regarde. Un canton senestre se place à l'angle droit du chef, vu de face."},
+        {"Cousu", "Se dit d'un chef de métal sur un champ de métal, ou de couleur sur couleur : on "
+                  "le dit cousu pour marquer cette exception à la règle."},
+        {"Éployé", "Se dit d'une aigle à deux têtes, tournées l'une à dextre et l'autre à "
+                   "senestre, les ailes étendues."},
+        {"Donjonné", "Se dit d'une tour ou d'un château surmonté d'une tourelle, le donjon."},
+        {"Abîme", "Le centre de l'écu. Une figure y est dite en abîme quand elle s'y trouve seule, "
+                  "sans toucher aucune autre."},
+        {"Flèche", "Trait d'arc figuré droit, la pointe en haut et l'empennage en bas."},
+        {"Hache", "Hache d'armes dressée, le fer tourné à dextre et le manche vers la pointe."},
+        {"Comète",
+         "Étoile à laquelle s'attache une queue de lumière ondoyante, dirigée vers la pointe."},
+        {"Larme", "Goutte allongée, pointue en haut et arrondie en bas."},
+        {"Otelle", "Figure en forme d'amande pelée, pointue à ses deux bouts."},
+        {"Rustre", "Losange percé en rond en son centre, ce qui le distingue de la macle."},
+        {"Carreau", "Petit carré plein, posé droit sur un de ses côtés."},
+        {"Vire", "Figure faite de deux anneaux concentriques, l'un dans l'autre."},
+        {"Fermail",
+         "Boucle ronde munie de son ardillon, telle qu'on en portait pour fermer un manteau."},
+        {"Bourdon",
+         "Bâton de pèlerin, terminé en haut par une pomme et orné d'une seconde au-dessous."},
+        {"Colonne", "Colonne dressée avec sa base et son chapiteau."},
+        {"Abeille", "Insecte figuré vu de dessus, les ailes ouvertes et la tête vers le chef."},
+        {"Papillon", "Insecte figuré vu de dessus, les quatre ailes étendues."},
+        {"Guivre", "Grand serpent ondoyant posé en pal, la tête en haut, tournée à dextre."},
+        {"Grappe",
+         "Grappe de raisin pendante, avec sa queue et une feuille. On dit une grappe de raisin."},
         // Attributes.
         {"Armé", "Se dit des griffes et des ongles d'un animal lorsqu'ils sont d'un émail "
                  "différent de son corps."},
