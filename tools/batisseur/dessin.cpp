@@ -619,7 +619,8 @@ struct Peintre {
         }
         case Champ::Gironne: {
             const QPointF c(cx, y0 + h * 0.45);
-            for (int k = 0; k < 8; k += 2) {
+            // The first giron, at the dexter chief, keeps the first tincture.
+            for (int k = 1; k < 8; k += 2) {
                 const double a0 = -PI / 2 - k * PI / 4, a1 = a0 - PI / 4;
                 region(Poly({c,
                              {c.x() + 300 * std::cos(a0), c.y() + 300 * std::sin(a0)},

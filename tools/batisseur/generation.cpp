@@ -599,6 +599,8 @@ Armes TirerUne(Alea& r) {
         a.meubles->dispo != Disposition::EnBande && !EstFourrure(a.e1)) {
         a.brochant.piece = Piece(
             Tirer(r, {{int(Piece::Bande), 45}, {int(Piece::Baton), 40}, {int(Piece::Barre), 15}}));
+        // A broad bend would hide a whole charge of three; a baton lets each show.
+        if (a.meubles->nombre > 1) a.brochant.piece = Piece::Baton;
         do {
             a.brochant.email = Dessus(r, a.e1, false);
         } while (a.brochant.email == a.meubles->email);

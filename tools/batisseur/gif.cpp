@@ -34,6 +34,7 @@ std::vector<Rgb> Construire(bool fine) {
                               {1, 4}, {0, 5}, {1, 5}, {0, 1}};
     for (auto& q : paires)
         for (double t : {0.25, 0.75}) p.push_back(Melange(bases[q[0]], bases[q[1]], t));
+    p.resize(64); // the global table of the ordinary pictures holds 64 entries exactly
     if (fine) {
         for (const Rgb& b : bases)
             for (double t : {0.1, 0.3, 0.5, 0.7, 0.9}) p.push_back(Melange(b, noir, t));

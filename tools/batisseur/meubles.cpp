@@ -273,8 +273,8 @@ Forme Coquille() {
     c = c.united(Poly({{-10, -36}, {-24, -46}, {-22, -30}}))
             .united(Poly({{10, -36}, {24, -46}, {22, -30}}));
     QTransform t;
-    t.translate(0, -6);
-    t.scale(1.05, 0.9);
+    t.translate(0, 4);
+    t.scale(0.62, 1.0);
     f.corps = t.map(c.simplified());
     QPainterPath tr;
     for (int i = 1; i < n; ++i) {
