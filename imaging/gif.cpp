@@ -14,9 +14,10 @@ namespace armo {
 
 namespace {
 
-// Largest frame the decoder accepts, in pixels: anything beyond is refused as memory
-// exhausted before a byte is allocated (65535 x 65535 would need 4 GiB of indices).
-constexpr size_t LIMITE_PIXELS = size_t(1) << 28;
+// Largest frame the decoder accepts, in pixels (64 Mi, 8192 x 8192): anything beyond is
+// refused as memory exhausted before a byte is allocated. 65535 x 65535 would need
+// 4 GiB of indices and 16 GiB once drawn; the shields are 297 x 381.
+constexpr size_t LIMITE_PIXELS = size_t(1) << 26;
 
 [[noreturn]] void Memoire() {
     Lever(TypeErreur::EOutOfMemory, QString::fromUtf8(MESSAGE_MEMOIRE));
@@ -153,7 +154,8 @@ void TGIFFrame::Decoder() {
     if (total > LIMITE_PIXELS) Memoire();
     // Large frames come zeroed from fresh pages; small ones from the heap, reused.
     const size_t taille = lzw::MARGE_AVANT + total + lzw::MARGE_APRES;
-    void* base = total > (size_t(1) << 20) ? std::calloc(taille, 1) : std::malloc(taille);
+    const bool frais = total > (size_t(1) << 20);
+    void* base = frais ? std::calloc(taille, 1) : std::malloc(taille);
     if (!base) Memoire();
     uint8_t* pixels = static_cast<uint8_t*>(base) + lzw::MARGE_AVANT;
     lzw::Resultat r;

@@ -1,7 +1,10 @@
 #include "lzw.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <vector>
 
 // The decoder's own rules on limits and damaged data:
@@ -236,11 +239,11 @@ void Rapide(Etat& e, Lecteur& l, uint8_t* out) {
 } // namespace
 
 Resultat Decoder(const uint8_t* donnees, size_t taille, int bitsParPixel, int largeur, int hauteur,
-                 bool entrelace, uint8_t* pixels, Mode mode) {
+                 bool entrelace, uint8_t* pixels, Mode mode, bool dejaAZero) {
     Resultat r;
     const size_t total = static_cast<size_t>(largeur) * static_cast<size_t>(hauteur);
     if (taille == 0 || total == 0) {
-        if (total) std::memset(pixels, 0, total);
+        if (total && !dejaAZero) std::memset(pixels, 0, total);
         return r;
     }
     Brouillon& b = brouillon();
@@ -277,9 +280,19 @@ Resultat Decoder(const uint8_t* donnees, size_t taille, int bitsParPixel, int la
     Lecteur l{b.charge.data(), 0, static_cast<uint64_t>(n) * 8};
 
     uint8_t* out = pixels;
+    // An interlaced frame decodes in pass order into a linear buffer first: the
+    // scratch one when small, fresh zeroed pages when large.
+    std::unique_ptr<uint8_t, decltype(&std::free)> lineaire(nullptr, &std::free);
     if (entrelace) {
-        Reserver(b.entrelace, MARGE_AVANT + total + MARGE_APRES);
-        out = b.entrelace.data() + MARGE_AVANT;
+        const size_t n = MARGE_AVANT + total + MARGE_APRES;
+        if (total <= (size_t(1) << 20)) {
+            Reserver(b.entrelace, n);
+            out = b.entrelace.data() + MARGE_AVANT;
+        } else {
+            lineaire.reset(static_cast<uint8_t*>(std::calloc(n, 1)));
+            if (!lineaire) throw std::bad_alloc();
+            out = lineaire.get() + MARGE_AVANT;
+        }
     }
     if (mode == Mode::Rapide && !e.corrompu && m >= bpp)
         Rapide(e, l, out);
@@ -290,8 +303,10 @@ Resultat Decoder(const uint8_t* donnees, size_t taille, int bitsParPixel, int la
     r.finDesDonnees = e.finDonnees;
     r.pixels = e.pos;
     if (!entrelace) {
-        // Past the last decoded pixel: zeros, also over the fast loop's stray bytes.
-        std::memset(pixels + e.pos, 0, total - e.pos);
+        // Past the last decoded pixel: zeros, also over the fast loop's stray bytes,
+        // which never reach further than one string plus a chunk.
+        const size_t reste = total - e.pos;
+        std::memset(pixels + e.pos, 0, dejaAZero ? std::min(reste, MARGE_APRES) : reste);
         return r;
     }
     // Undo the four interlace passes; rows never reached stay 0.
@@ -302,6 +317,7 @@ Resultat Decoder(const uint8_t* donnees, size_t taille, int bitsParPixel, int la
     for (int passe = 0; passe < 4; ++passe) {
         for (size_t y = debut[passe]; y < h; y += pas[passe], ++k) {
             const size_t deja = std::min(e.pos - std::min(e.pos, k * w), w);
+            if (deja == 0 && dejaAZero) continue;
             std::memcpy(pixels + y * w, out + k * w, deja);
             std::memset(pixels + y * w + deja, 0, w - deja);
         }

@@ -26,8 +26,10 @@ struct Resultat {
 // stored) for a frame of `largeur` x `hauteur` pixels whose colour table has
 // `bitsParPixel` bits (1 to 8). Writes every pixel of the frame into `pixels`, row 0 at
 // the top, rows of `largeur` bytes, in final row order (interlacing undone); pixels the
-// decoding never reached are 0. Never reads outside `donnees`.
+// decoding never reached are 0. Never reads outside `donnees`. With `dejaAZero` the
+// caller hands over a buffer already zeroed (fresh pages), so that a huge frame with
+// little data costs only the pages it reaches.
 Resultat Decoder(const uint8_t* donnees, size_t taille, int bitsParPixel, int largeur, int hauteur,
-                 bool entrelace, uint8_t* pixels, Mode mode = Mode::Rapide);
+                 bool entrelace, uint8_t* pixels, Mode mode = Mode::Rapide, bool dejaAZero = false);
 
 } // namespace armo::lzw
