@@ -693,8 +693,14 @@ struct Ecrivain {
             T("Écartelé");
             T("Quartier");
             T("Partition");
-            return U("écartelé : aux 1 et 4 ") + Armes_(*a.q14) + U(" ; aux 2 et 3 ") +
-                   Armes_(*a.q23);
+            QString s =
+                U("écartelé : aux 1 et 4 ") + Armes_(*a.q14) + U(" ; aux 2 et 3 ") + Armes_(*a.q23);
+            if (a.surLeTout) {
+                T("Sur-le-tout");
+                T("Écusson");
+                s += U(" ; sur le tout ") + Armes_(*a.surLeTout);
+            }
+            return s;
         }
         const QString champ = Champ_(a);
         const QString contenu = Contenu(a);

@@ -789,6 +789,16 @@ struct Peintre {
                 p.restore();
                 Contour(f);
             }
+            if (a.surLeTout) {
+                const double w = z.width() * 0.44;
+                const QRectF r(cx - w / 2, cy - w * 0.62, w, w * 1.24);
+                const QPainterPath petit = EcuFrancais(r);
+                p.save();
+                p.setClipPath(petit, Qt::IntersectClip);
+                Armes_(*a.surLeTout, petit, r, false);
+                p.restore();
+                Contour(petit, TRAIT * 1.3);
+            }
             return;
         }
         Champ_(a, forme, z);

@@ -403,10 +403,21 @@ Honorable TirerPiece(Alea& r, Email fond, bool simple) {
     return h;
 }
 
-Armes ArmesSimples(Alea& r) {
+Armes ArmesSimples(Alea& r, bool riche = false) {
     Armes a;
     a.e1 = EmailDeChamp(r);
-    if (r.pc(50))
+    if (riche) {
+        a.piece = TirerPiece(r, a.e1, false);
+        if (r.pc(45)) {
+            a.chef = true;
+            a.emailChef = Dessus(r, a.e1);
+            while (a.emailChef == a.piece.email) a.emailChef = Dessus(r, a.e1);
+            if (a.piece.piece == Piece::Croix || a.piece.piece == Piece::Sautoir ||
+                a.piece.piece == Piece::Pairle || a.piece.piece == Piece::Pal)
+                a.piece.accompagne.reset();
+            if (!EstFourrure(a.emailChef)) a.chargeChef = GroupePetit(r, a.emailChef, 3);
+        }
+    } else if (r.pc(50))
         a.piece = TirerPiece(r, a.e1, true);
     else {
         a.meubles = GroupeDeChamp(r, a.e1, true);
@@ -420,10 +431,17 @@ Armes TirerUne(Alea& r) {
     const int sorte = Tirer(r, {{0, 60}, {1, 11}, {2, 12}, {3, 8}, {4, 9}});
     if (sorte == 4) {
         a.champ = Champ::EcarteleArmes;
-        a.q14 = std::make_shared<Armes>(ArmesSimples(r));
+        a.q14 = std::make_shared<Armes>(ArmesSimples(r, r.pc(45)));
         do {
-            a.q23 = std::make_shared<Armes>(ArmesSimples(r));
+            a.q23 = std::make_shared<Armes>(ArmesSimples(r, r.pc(45)));
         } while (a.q23->e1 == a.q14->e1);
+        if (r.pc(40)) {
+            do {
+                a.surLeTout = std::make_shared<Armes>(ArmesSimples(r));
+            } while (a.surLeTout->e1 == a.q14->e1 || a.surLeTout->e1 == a.q23->e1);
+            if (a.surLeTout->meubles)
+                a.surLeTout->meubles->nombre = 1, a.surLeTout->meubles->dispo = Disposition::Seul;
+        }
         return a;
     }
     if (sorte == 1) {
@@ -535,6 +553,8 @@ Armes TirerUne(Alea& r) {
         }
         if (suite == 2 || suite == 3) {
             a.brochant.piece = r.pc(50) ? Piece::Baton : Piece::Bande;
+            // Over a beast, only a baton leaves it to be seen.
+            if (a.meubles) a.brochant.piece = Piece::Baton;
             do {
                 a.brochant.email = Email(r.sous(7));
             } while (a.brochant.email == a.e1 || a.brochant.email == a.e2 ||
@@ -600,7 +620,9 @@ Armes TirerUne(Alea& r) {
         a.brochant.piece = Piece(
             Tirer(r, {{int(Piece::Bande), 45}, {int(Piece::Baton), 40}, {int(Piece::Barre), 15}}));
         // A broad bend would hide a whole charge of three; a baton lets each show.
-        if (a.meubles->nombre > 1) a.brochant.piece = Piece::Baton;
+        a.brochant.piece = a.brochant.piece == Piece::Barre && a.meubles->nombre == 1
+                               ? Piece::Barre
+                               : Piece::Baton;
         do {
             a.brochant.email = Dessus(r, a.e1, false);
         } while (a.brochant.email == a.meubles->email);

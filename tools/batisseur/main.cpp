@@ -65,15 +65,24 @@ int main(int argc, char** argv) {
         for (int i = 0; i < NB_ECUS; ++i) {
             Ecu& e = ecus[i];
             e.nom = noms[i];
-            for (;;) {
-                e.armes = TirerArmes(r);
-                e.blason = Blasonner(e.armes);
-                e.termes = TermesDe(e.armes);
-                if (e.blason.size() < 21 || e.blason.size() > 390) continue;
-                if (e.termes.size() < 2 || e.termes.size() > MAX_TERMES) continue;
-                if (!blasons.insert(e.blason).second) continue;
-                break;
+            // Now and then the richest of many draws, so that long blazons occur too.
+            const int tirages = r.pc(5) ? 150 : 1;
+            int pris = 0;
+            while (pris < tirages) {
+                Armes armes = TirerArmes(r);
+                const QString blason = Blasonner(armes);
+                std::set<QString> t = TermesDe(armes);
+                if (blason.size() < 21 || blason.size() > 390) continue;
+                if (t.size() < 2 || t.size() > MAX_TERMES) continue;
+                if (blasons.count(blason)) continue;
+                ++pris;
+                if (blason.size() > e.blason.size()) {
+                    e.armes = armes;
+                    e.blason = blason;
+                    e.termes = t;
+                }
             }
+            blasons.insert(e.blason);
             e.source = r.sous(int(Sources().size()));
         }
 

@@ -200,6 +200,8 @@ struct Armes {
     Meuble seme = Meuble::FleurDeLis; // charge strewn over a "semé" field, in e2
     // Quartered arms: quarters 1 and 4, then 2 and 3.
     std::shared_ptr<Armes> q14, q23;
+    // Quartered arms may bear a small shield over the centre: "sur le tout".
+    std::shared_ptr<Armes> surLeTout;
     Honorable piece;
     std::shared_ptr<Groupe> meubles; // charges on the field, when no piece carries them
     bool chef = false;

@@ -273,6 +273,8 @@ const std::vector<Definition>& Vocabulaire() {
         {"Guivre", "Grand serpent ondoyant posé en pal, la tête en haut, tournée à dextre."},
         {"Grappe",
          "Grappe de raisin pendante, avec sa queue et une feuille. On dit une grappe de raisin."},
+        {"Sur-le-tout", "Petit écu posé au centre d'un écartelé, par-dessus les quartiers. On le "
+                        "blasonne en dernier, après les mots sur le tout."},
         // Attributes.
         {"Armé", "Se dit des griffes et des ongles d'un animal lorsqu'ils sont d'un émail "
                  "différent de son corps."},
