@@ -104,6 +104,9 @@ QByteArray Lzw(const std::vector<unsigned char>& idx, int tailleMin) {
         courant = k;
     }
     out.Ecrire(courant, taille);
+    // Reading that last code, the decoder adds one more entry than we did, and may
+    // widen its codes for the end code when that entry reaches the next power of two.
+    if (prochain == (1u << taille) && taille < 12) ++taille;
     out.Ecrire(fin, taille);
     return out.Fin();
 }
