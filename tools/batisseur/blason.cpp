@@ -58,6 +58,14 @@ const NomMeuble kNoms[NB_MEUBLES] = {
     {"papillon", "papillons", false},
     {"guivre", "guivres", true},
     {"grappe de raisin", "grappes de raisin", true},
+    {"tiercefeuille", "tiercefeuilles", true},
+    {"quartefeuille", "quartefeuilles", true},
+    {"clou", "clous", false},
+    {"massue", "massues", true},
+    {"crosse", "crosses", true},
+    {"chausse-trape", "chausse-trapes", true},
+    {"épi", "épis", false},
+    {"écot", "écots", false},
 };
 
 QString U(const char* s) {
@@ -340,15 +348,18 @@ struct Ecrivain {
 
     void TermeMeuble(const Groupe& g) {
         static const char* t[NB_MEUBLES] = {
-            "Étoile",     "Molette", "Croissant",     "Besant",   "Tourteau",  "Annelet",
-            "Losange",    "Macle",   "Fusée",         "Billette", "Croisette", "Fleur-de-lis",
-            "Coquille",   "Rose",    "Quintefeuille", "Trèfle",   "Merlette",  "Aigle",
-            "Lion",       "Tour",    "Château",       "Clé",      "Épée",      "Soleil",
-            "Cloche",     "Roc",     "Arbre",         "Gerbe",    "Ancre",     "Couronne",
-            "Moucheture", "Huchet",  "Bar",           "Gland",    "Marteau",   "Écusson",
-            "Flèche",     "Hache",   "Comète",        "Larme",    "Otelle",    "Rustre",
-            "Carreau",    "Vire",    "Fermail",       "Bourdon",  "Colonne",   "Abeille",
-            "Papillon",   "Guivre",  "Grappe"};
+            "Étoile",     "Molette",       "Croissant",     "Besant",   "Tourteau",
+            "Annelet",    "Losange",       "Macle",         "Fusée",    "Billette",
+            "Croisette",  "Fleur-de-lis",  "Coquille",      "Rose",     "Quintefeuille",
+            "Trèfle",     "Merlette",      "Aigle",         "Lion",     "Tour",
+            "Château",    "Clé",           "Épée",          "Soleil",   "Cloche",
+            "Roc",        "Arbre",         "Gerbe",         "Ancre",    "Couronne",
+            "Moucheture", "Huchet",        "Bar",           "Gland",    "Marteau",
+            "Écusson",    "Flèche",        "Hache",         "Comète",   "Larme",
+            "Otelle",     "Rustre",        "Carreau",       "Vire",     "Fermail",
+            "Bourdon",    "Colonne",       "Abeille",       "Papillon", "Guivre",
+            "Grappe",     "Tiercefeuille", "Quartefeuille", "Clou",     "Massue",
+            "Crosse",     "Chausse-trape", "Épi",           "Écot"};
         T(t[int(g.meuble)]);
         if (g.meuble == Meuble::Lion && g.nombre >= 3) T("Lionceau");
     }

@@ -81,23 +81,26 @@ const std::vector<Poids> kPetits = {
 
 // Charges for the open field.
 const std::vector<Poids> kGrands = {
-    {int(M::Lion), 26},      {int(M::Aigle), 12},        {int(M::Etoile), 8},
-    {int(M::Molette), 3},    {int(M::Croissant), 7},     {int(M::Besant), 4},
-    {int(M::Tourteau), 4},   {int(M::Annelet), 3},       {int(M::Losange), 3},
-    {int(M::Macle), 3},      {int(M::Fusee), 3},         {int(M::Billette), 2},
-    {int(M::Croisette), 3},  {int(M::FleurDeLis), 10},   {int(M::Coquille), 7},
-    {int(M::Rose), 6},       {int(M::Quintefeuille), 3}, {int(M::Trefle), 3},
-    {int(M::Merlette), 7},   {int(M::Tour), 5},          {int(M::Chateau), 4},
-    {int(M::Cle), 3},        {int(M::Epee), 3},          {int(M::Soleil), 3},
-    {int(M::Cloche), 3},     {int(M::Roc), 3},           {int(M::Arbre), 4},
-    {int(M::Gerbe), 3},      {int(M::Ancre), 3},         {int(M::Couronne), 3},
-    {int(M::Moucheture), 3}, {int(M::Huchet), 3},        {int(M::Bar), 3},
-    {int(M::Gland), 2},      {int(M::Marteau), 2},       {int(M::Ecusson), 3},
-    {int(M::Fleche), 2},     {int(M::Hache), 2},         {int(M::Comete), 2},
-    {int(M::Larme), 2},      {int(M::Otelle), 2},        {int(M::Rustre), 2},
-    {int(M::Carreau), 2},    {int(M::Vire), 2},          {int(M::Fermail), 2},
-    {int(M::Bourdon), 2},    {int(M::Colonne), 2},       {int(M::Abeille), 3},
-    {int(M::Papillon), 2},   {int(M::Guivre), 2},        {int(M::Grappe), 2}};
+    {int(M::Lion), 26},         {int(M::Aigle), 12},        {int(M::Etoile), 8},
+    {int(M::Molette), 3},       {int(M::Croissant), 7},     {int(M::Besant), 4},
+    {int(M::Tourteau), 4},      {int(M::Annelet), 3},       {int(M::Losange), 3},
+    {int(M::Macle), 3},         {int(M::Fusee), 3},         {int(M::Billette), 2},
+    {int(M::Croisette), 3},     {int(M::FleurDeLis), 10},   {int(M::Coquille), 7},
+    {int(M::Rose), 6},          {int(M::Quintefeuille), 3}, {int(M::Trefle), 3},
+    {int(M::Merlette), 7},      {int(M::Tour), 5},          {int(M::Chateau), 4},
+    {int(M::Cle), 3},           {int(M::Epee), 3},          {int(M::Soleil), 3},
+    {int(M::Cloche), 3},        {int(M::Roc), 3},           {int(M::Arbre), 4},
+    {int(M::Gerbe), 3},         {int(M::Ancre), 3},         {int(M::Couronne), 3},
+    {int(M::Moucheture), 3},    {int(M::Huchet), 3},        {int(M::Bar), 3},
+    {int(M::Gland), 2},         {int(M::Marteau), 2},       {int(M::Ecusson), 3},
+    {int(M::Fleche), 2},        {int(M::Hache), 2},         {int(M::Comete), 2},
+    {int(M::Larme), 2},         {int(M::Otelle), 2},        {int(M::Rustre), 2},
+    {int(M::Carreau), 2},       {int(M::Vire), 2},          {int(M::Fermail), 2},
+    {int(M::Bourdon), 2},       {int(M::Colonne), 2},       {int(M::Abeille), 3},
+    {int(M::Papillon), 2},      {int(M::Guivre), 2},        {int(M::Grappe), 2},
+    {int(M::Tiercefeuille), 2}, {int(M::Quartefeuille), 2}, {int(M::Clou), 2},
+    {int(M::Massue), 2},        {int(M::Crosse), 2},        {int(M::ChausseTrape), 2},
+    {int(M::Epi), 2},           {int(M::Ecot), 2}};
 
 bool Petit(Meuble m) {
     for (const Poids& p : kPetits)

@@ -811,6 +811,14 @@ Forme FormeDe(const Groupe& g) {
     case Meuble::Papillon:
     case Meuble::Guivre:
     case Meuble::Grappe:
+    case Meuble::Tiercefeuille:
+    case Meuble::Quartefeuille:
+    case Meuble::Clou:
+    case Meuble::Massue:
+    case Meuble::Crosse:
+    case Meuble::ChausseTrape:
+    case Meuble::Epi:
+    case Meuble::Ecot:
         f = Nouveau(g.meuble);
         break;
     case Meuble::Ecusson:
@@ -982,6 +990,94 @@ Forme Nouveau(Meuble m) {
         f.corps = c.united(Trait(queue, 4)).united(feuille).simplified();
         f.traits.moveTo(-2, -36);
         f.traits.lineTo(-28, -40);
+        break;
+    }
+    case Meuble::Tiercefeuille:
+    case Meuble::Quartefeuille: {
+        const int n = m == Meuble::Tiercefeuille ? 3 : 4;
+        QPainterPath c;
+        for (int i = 0; i < n; ++i) {
+            QPainterPath e;
+            e.moveTo(0, 0);
+            e.cubicTo(-24, -14, -16, -46, 0, -50);
+            e.cubicTo(16, -46, 24, -14, 0, 0);
+            c = c.united(Tourner(e, i * 360.0 / n));
+        }
+        f.corps = c.subtracted(Cercle(0, 0, 7)).simplified();
+        f.traits = Cercle(0, 0, 7);
+        if (n == 3) {
+            QTransform t;
+            t.translate(0, 8);
+            f.corps = t.map(f.corps);
+            f.traits = t.map(f.traits);
+        }
+        break;
+    }
+    case Meuble::Clou:
+        f.corps = Rect(-16, -48, 16, -38)
+                      .united(Poly({{-6, -38}, {6, -38}, {2, 38}, {0, 50}, {-2, 38}}))
+                      .simplified();
+        break;
+    case Meuble::Massue: {
+        QPainterPath c = Poly({{-4, 48},
+                               {4, 48},
+                               {11, -8},
+                               {17, -30},
+                               {12, -45},
+                               {0, -50},
+                               {-12, -45},
+                               {-17, -30},
+                               {-11, -8}});
+        for (QPointF q : {QPointF(-17, -24), QPointF(17, -32), QPointF(-13, -42), QPointF(13, -14),
+                          QPointF(-11, -6)})
+            c = c.united(Poly({{q.x() - 3, q.y() - 3},
+                               {q.x() + (q.x() < 0 ? -6 : 6), q.y()},
+                               {q.x() - 3, q.y() + 3}}));
+        f.corps = c.simplified();
+        break;
+    }
+    case Meuble::Crosse: {
+        QPainterPath crochet(QPointF(0, -8));
+        crochet.cubicTo(0, -44, 34, -48, 32, -24);
+        crochet.cubicTo(30, -10, 14, -12, 14, -22);
+        f.corps =
+            Rect(-4, -10, 4, 50).united(Trait(crochet, 8)).united(Rect(-8, -2, 8, 4)).simplified();
+        break;
+    }
+    case Meuble::ChausseTrape:
+        f.corps = EtoilePath(4, 50, 12)
+                      .united(Tourner(EtoilePath(4, 30, 9), 45))
+                      .subtracted(Cercle(0, 0, 5))
+                      .simplified();
+        f.traits = Cercle(0, 0, 5);
+        break;
+    case Meuble::Epi: {
+        QPainterPath tige(QPointF(0, 50));
+        tige.lineTo(0, -34);
+        QPainterPath c = Trait(tige, 4);
+        for (int k = 0; k < 6; ++k) {
+            for (int s : {-1, 1}) {
+                QPainterPath grain;
+                grain.addEllipse(QPointF(0, 0), 5, 10);
+                QTransform t;
+                t.translate(s * 6, 18 - k * 10);
+                t.rotate(s * 28);
+                c = c.united(t.map(grain));
+            }
+        }
+        QPainterPath haut;
+        haut.addEllipse(QPointF(0, -42), 5, 10);
+        f.corps = c.united(haut).simplified();
+        break;
+    }
+    case Meuble::Ecot: {
+        QPainterPath c = Poly({{-8, -46}, {8, -46}, {9, 48}, {-9, 48}});
+        c = c.united(Poly({{7, -26}, {22, -38}, {26, -33}, {8, -16}}));
+        c = c.united(Poly({{-7, -6}, {-22, -18}, {-26, -13}, {-8, 4}}));
+        c = c.united(Poly({{7, 14}, {22, 2}, {26, 7}, {8, 24}}));
+        c = c.united(Poly({{-7, 30}, {-20, 20}, {-24, 25}, {-8, 38}}));
+        f.corps = c.simplified();
+        f.traits.addEllipse(QPointF(0, -46), 8, 2.5);
         break;
     }
     default:

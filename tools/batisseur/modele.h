@@ -111,9 +111,17 @@ enum class Meuble {
     Abeille,
     Papillon,
     Guivre,
-    Grappe
+    Grappe,
+    Tiercefeuille,
+    Quartefeuille,
+    Clou,
+    Massue,
+    Crosse,
+    ChausseTrape,
+    Epi,
+    Ecot
 };
-constexpr int NB_MEUBLES = 51;
+constexpr int NB_MEUBLES = 59;
 
 enum class Disposition {
     Seul,       // one charge

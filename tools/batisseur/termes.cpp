@@ -275,6 +275,17 @@ const std::vector<Definition>& Vocabulaire() {
          "Grappe de raisin pendante, avec sa queue et une feuille. On dit une grappe de raisin."},
         {"Sur-le-tout", "Petit écu posé au centre d'un écartelé, par-dessus les quartiers. On le "
                         "blasonne en dernier, après les mots sur le tout."},
+        {"Tiercefeuille", "Fleur à trois feuilles pointues, percée en son centre."},
+        {"Quartefeuille",
+         "Fleur à quatre feuilles pointues posées en croix, percée en son centre."},
+        {"Clou", "Clou dressé, la tête en haut et la pointe en bas."},
+        {"Massue", "Bâton noueux, renflé et hérissé de pointes à son bout supérieur, le manche "
+                   "vers la pointe."},
+        {"Crosse", "Bâton pastoral d'évêque ou d'abbé, recourbé en volute à son sommet."},
+        {"Chausse-trape", "Pièce de fer à quatre pointes, dont l'une se dresse toujours, que l'on "
+                          "semait devant la cavalerie."},
+        {"Épi", "Épi de blé dressé sur sa tige, les grains rangés de part et d'autre."},
+        {"Écot", "Tronc d'arbre ébranché dont les moignons des branches coupées restent visibles."},
         // Attributes.
         {"Armé", "Se dit des griffes et des ongles d'un animal lorsqu'ils sont d'un émail "
                  "différent de son corps."},
