@@ -1,0 +1,242 @@
+// The window's costs: start-up to the first painted window, a GLOSSAIRE plate of
+// 45 rebuilt by a resize against the bare decoding of its 45 pictures, a
+// dictionary page switch against a bare QTextDocument parse and layout, and the
+// peak resident memory after visiting every tab and every page.
+#include "affichage.h"
+#include "catalogue.h"
+#include "demarrage.h"
+#include "rapport.h"
+#include "ressources.h"
+#include "vuehtml.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+using namespace armo;
+
+namespace {
+
+class Muet : public Rapporteur {
+public:
+    void Signaler(const QString& texte) override { qWarning("%s", qPrintable(texte)); }
+};
+
+// Notes the first paint of the window.
+class Peinture : public QObject {
+public:
+    bool peint = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) peint = true;
+        return false;
+    }
+};
+
+std::unique_ptr<TFP> Fenetre() {
+    auto fp = CreerFP();
+    fp->show();
+    if (!QTest::qWaitForWindowExposed(fp.get())) qWarning("window not exposed");
+    QApplication::processEvents();
+    return fp;
+}
+
+void BM_DemarrageJusquALaPremierePeinture(benchmark::State& state) {
+    for (auto _ : state) {
+        auto fp = CreerFP();
+        Peinture p;
+        fp->installEventFilter(&p);
+        fp->show();
+        while (!p.peint) QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        fp.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DemarrageJusquALaPremierePeinture)->Unit(benchmark::kMillisecond);
+
+// The first term with at least 45 references.
+int Terme45(const Catalogue& cat) {
+    for (int t = 0; t < cat.ls_Termes.Count(); ++t)
+        if (cat.NbRefs(t) >= 45) return t;
+    return -1;
+}
+
+void BM_PlancheGlossaire45ParRedimensionnement(benchmark::State& state) {
+    auto fp = Fenetre();
+    const int t = Terme45(fp->catalogue());
+    if (t < 0) return state.SkipWithError("no term with 45 references");
+    fp->Executer([&] {
+        fp->etat().T = t;
+        fp->etat().GL_Rangs = 5;
+        fp->etat().Entree_cb_Nim_MD = 3;
+        fp->etat().GL_Debut = 0;
+        fp->etat().GL_ChargerImage();
+    });
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        fp->resize(large ? 1100 : 1034, 561);
+        QApplication::processEvents();
+    }
+    state.counters["images"] = static_cast<double>(
+        fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly).size());
+}
+BENCHMARK(BM_PlancheGlossaire45ParRedimensionnement)->Unit(benchmark::kMillisecond);
+
+// The parts of that rebuild: the forced repaint of the whole window alone.
+void BM_RepeindreLaFenetre(benchmark::State& state) {
+    auto fp = Fenetre();
+    const int t = Terme45(fp->catalogue());
+    if (t < 0) return state.SkipWithError("no term with 45 references");
+    fp->Executer([&] {
+        fp->etat().T = t;
+        fp->etat().GL_Rangs = 5;
+        fp->etat().GL_ChargerImage();
+    });
+    for (auto _ : state) fp->repaint();
+}
+BENCHMARK(BM_RepeindreLaFenetre)->Unit(benchmark::kMillisecond);
+
+void BM_Decodage45(benchmark::State& state) {
+    Catalogue cat;
+    cat.ChargerNoms();
+    cat.ChargerIndex();
+    const int t = Terme45(cat);
+    if (t < 0) return state.SkipWithError("no term with 45 references");
+    for (auto _ : state)
+        for (int j = 0; j < 45; ++j)
+            benchmark::DoNotOptimize(
+                RendreEcu(CORRNOM(cat.RefEcu(t, j) + 1), QImage::Format_RGB32));
+}
+BENCHMARK(BM_Decodage45)->Unit(benchmark::kMillisecond);
+
+// The largest page of the data set, and a page of 529,209 bytes in the same
+// shape made by repeating its entries.
+QString PageLaPlusGrande() {
+    QString nom;
+    qsizetype taille = -1;
+    for (const QString& p : NomsPages()) {
+        const qsizetype n = OuvrirRessource(RT_RCDATA, p).size();
+        if (n > taille) taille = n, nom = p;
+    }
+    return nom;
+}
+
+QString PageSynthetique() {
+    const QString html = ChargerListe(PageLaPlusGrande())[0];
+    const QString fin = QStringLiteral("</table></td></tr></table></body></html>");
+    const qsizetype debutLignes = html.indexOf(QStringLiteral("<tr><td valign=\"top\""));
+    const qsizetype debutFin = html.lastIndexOf(fin);
+    const QString marque = QStringLiteral("<tr><td valign=\"top\"");
+    const QStringList lignes =
+        html.mid(debutLignes, debutFin - debutLignes).split(marque, Qt::SkipEmptyParts);
+    QString page = html.left(debutLignes);
+    const qsizetype queue = html.size() - debutFin;
+    // Whole entries, in turn, until the page reaches the size of the largest one.
+    for (qsizetype i = 0; page.size() + queue < 529209; ++i)
+        page += marque + lignes[i % lignes.size()];
+    return page + html.mid(debutFin);
+}
+
+enum Page { GRANDE, SYNTHETIQUE, PETITE };
+
+QString TextePage(Page p) {
+    if (p == SYNTHETIQUE) return PageSynthetique();
+    return ChargerListe(p == GRANDE ? PageLaPlusGrande() : QStringLiteral("gloss_k"))[0];
+}
+
+// A link click to the page, as the viewer handles it. The synthetic page is no
+// resource: it is put in MemoW and shown again by a target the store lacks.
+void BM_ChangementDePage(benchmark::State& state) {
+    const Page page = static_cast<Page>(state.range(0));
+    auto fp = Fenetre();
+    fp->Ong->ChoisirPage(ONG_DICTIONNAIRE);
+    QApplication::processEvents();
+    const QString texte = TextePage(page);
+    const QString cible = page == SYNTHETIQUE ? QStringLiteral("about:page_synthetique")
+                          : page == GRANDE    ? QStringLiteral("about:") + PageLaPlusGrande()
+                                              : QStringLiteral("about:gloss_k");
+    for (auto _ : state) {
+        if (page == SYNTHETIQUE) {
+            state.PauseTiming();
+            fp->MemoW->setPlainText(texte);
+            state.ResumeTiming();
+        }
+        bool annuler = false;
+        fp->wbAideBeforeNavigate2(cible, annuler);
+        // The layout the view needs to show the page's top.
+        benchmark::DoNotOptimize(fp->wbAide->verticalScrollBar()->maximum());
+    }
+    state.counters["octets"] = static_cast<double>(texte.size());
+    state.counters["largeur"] = fp->wbAide->viewport()->width();
+}
+BENCHMARK(BM_ChangementDePage)
+    ->Arg(GRANDE)
+    ->Arg(SYNTHETIQUE)
+    ->Arg(PETITE)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_QTextDocumentSeul(benchmark::State& state) {
+    const Page page = static_cast<Page>(state.range(0));
+    const QString texte = TextePage(page);
+    int largeur = 0;
+    {
+        auto fp = Fenetre();
+        largeur = fp->wbAide->viewport()->width();
+    }
+    for (auto _ : state) {
+        QTextDocument doc;
+        doc.setDefaultFont(QApplication::font());
+        doc.setTextWidth(largeur);
+        doc.setHtml(texte);
+        benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
+    }
+}
+BENCHMARK(BM_QTextDocumentSeul)
+    ->Arg(GRANDE)
+    ->Arg(SYNTHETIQUE)
+    ->Arg(PETITE)
+    ->Unit(benchmark::kMillisecond);
+
+// Every tab, then every page; the peak resident set size of the process.
+void BM_MemoireMaximale(benchmark::State& state) {
+    for (auto _ : state) {
+        auto fp = Fenetre();
+        for (int p : {ONG_IMAGE, ONG_PLANCHE, ONG_DICTIONNAIRE, ONG_GLOSSAIRE}) {
+            fp->Ong->ChoisirPage(p);
+            fp->OngChange();
+            QApplication::processEvents();
+        }
+        fp->Ong->ChoisirPage(ONG_DICTIONNAIRE);
+        fp->OngChange();
+        for (const QString& page : NomsPages()) {
+            bool annuler = false;
+            fp->wbAideBeforeNavigate2(QStringLiteral("about:") + page, annuler);
+            QApplication::processEvents();
+        }
+        rusage u{};
+        getrusage(RUSAGE_SELF, &u);
+        state.counters["RSS_max_Mo"] = static_cast<double>(u.ru_maxrss) / 1024.0;
+    }
+}
+BENCHMARK(BM_MemoireMaximale)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(TITRE_APPLICATION));
+    QApplication::setFont(Tahoma(11));
+    InstallerRapporteur(std::make_unique<Muet>());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
