@@ -42,6 +42,8 @@ ImageArmo::ImageArmo(QWidget* parent, bool etiree) : QWidget(parent), etiree_(et
 
 void ImageArmo::DefinirImage(QImage image) {
     image_ = std::move(image);
+    // A stretched opaque bitmap covers the whole control: nothing beneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent, etiree_ && !image_.isNull() && !image_.hasAlphaChannel());
     update();
 }
 
