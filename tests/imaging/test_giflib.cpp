@@ -5,6 +5,7 @@
 #include "gif.h"
 #include "giflib_outils.h"
 #include "imaging/affichage.h"
+#include "ressources.h"
 
 #include <gtest/gtest.h>
 
@@ -166,5 +167,24 @@ TEST(Giflib, ShieldShapes) {
         p.LoadFromBytes(QByteArrayView(flux.data(), qsizetype(flux.size())));
         ASSERT_EQ(Indices(p.Frames(0)), d.cadres[0].pixels);
         EXPECT_EQ(p.Data().FColorMap.Count, 64);
+    }
+}
+
+TEST(Giflib, EveryShieldOfTheDataSet) {
+    // The program's own pictures: giflib's pixels, indices inside a 64- or 256-entry
+    // table, drawn with exactly the table's colours.
+    ChoisirJeuDeDonnees(QStringLiteral("armoriane"));
+    const QStringList noms = NomsRessources("GIF");
+    ASSERT_FALSE(noms.isEmpty());
+    for (const QString& nom : noms) {
+        const QByteArrayView o = OuvrirRessource("GIF", nom);
+        const std::string flux(o.data(), size_t(o.size()));
+        Comparer(flux, nom.toStdString());
+        TGIFPicture p;
+        p.LoadFromResourceName(nullptr, nom, QStringLiteral("GIF"));
+        const int n = p.Data().FColorMap.Count;
+        EXPECT_TRUE(n == 64 || n == 256) << nom.toStdString();
+        const auto idx = Indices(p.Frames(0));
+        EXPECT_LT(*std::max_element(idx.begin(), idx.end()), n) << nom.toStdString();
     }
 }
