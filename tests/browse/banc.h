@@ -1,7 +1,7 @@
 #pragma once
 // A generated catalogue of 600 shields and a few glossary terms, with a browsing
 // state over it that reports to a recorder.
-#include "affichage.h"
+#include "impression_qt.h"
 #include "catalogue.h"
 #include "enregistreur.h"
 #include "navigation.h"

@@ -1,6 +1,6 @@
 // Start-up on the embedded fixture sets, whole and lacking one text list each:
 // which step fails, and what state the window is then left in.
-#include "affichage.h"
+#include "impression_qt.h"
 #include "catalogue.h"
 #include "enregistreur.h"
 #include "navigation.h"

@@ -1,6 +1,6 @@
 // The shield catalogue and the glossary index built from their text lists.
 #include "catalogue.h"
-#include "affichage.h"
+#include "impression_qt.h"
 #include "erreurs.h"
 #include "ressources.h"
 

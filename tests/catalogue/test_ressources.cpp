@@ -1,5 +1,5 @@
 // The resource store and the text lists: lookup, decoding and line splitting.
-#include "affichage.h"
+#include "impression_qt.h"
 #include "erreurs.h"
 #include "ressources.h"
 
