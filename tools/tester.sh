@@ -6,4 +6,4 @@ bash tools/paquets.sh
 bash tools/construire.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --no-tests=error -j2
-bash tests/fuzz/fuzz.sh 45
+bash tools/fuzz.sh 45 fuzz_gif
