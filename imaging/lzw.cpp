@@ -181,15 +181,23 @@ void Rapide(Etat& e, Lecteur& l, uint8_t* out) {
             ++pos;
             if (pos >= total) break;
             if (c > M) return ceder(l.Lire(largeur));
-        } else if (code < libre) {
-            if (code - (M + 1) < C + 2 - (M + 1)) {
-                if (code == E) break;
-                return ceder(code); // a code between the pixel mask and the clear code
-            }
-            const uint32_t n = lon[code];
+        } else if (code < libre || (code == libre && libre < TAILLE_DICO)) {
             uint8_t* d = out + pos;
-            CopierChaine(d, out + off[code], n);
-            premier = d[0];
+            uint32_t n;
+            if (code < libre) {
+                if (code - (M + 1) < C + 2 - (M + 1)) {
+                    if (code == E) break;
+                    return ceder(code); // a code between the pixel mask and the clear code
+                }
+                n = lon[code];
+                CopierChaine(d, out + off[code], n);
+                premier = d[0];
+            } else {
+                // The string of the previous code followed by its own first pixel.
+                n = lonPrec + 1;
+                CopierChaine(d, out + posPrec, lonPrec);
+                d[lonPrec] = static_cast<uint8_t>(premier);
+            }
             if (libre < TAILLE_DICO) {
                 off[libre] = static_cast<int32_t>(posPrec);
                 lon[libre] = static_cast<uint16_t>(lonPrec + 1);
@@ -199,25 +207,6 @@ void Rapide(Etat& e, Lecteur& l, uint8_t* out) {
                     ++largeur;
                     limite <<= 1;
                 }
-            }
-            prec = code;
-            posPrec = pos;
-            lonPrec = n;
-            pos += n;
-            if (pos >= total) break;
-        } else if (code == libre && libre < TAILLE_DICO) {
-            // The string of the previous code followed by its own first pixel.
-            const uint32_t n = lonPrec + 1;
-            uint8_t* d = out + pos;
-            CopierChaine(d, out + posPrec, lonPrec);
-            d[lonPrec] = static_cast<uint8_t>(premier);
-            off[libre] = static_cast<int32_t>(posPrec);
-            lon[libre] = static_cast<uint16_t>(n);
-            e.prefixe[libre] = static_cast<uint16_t>(prec);
-            e.suffixe[libre] = static_cast<uint16_t>(premier);
-            if (++libre == limite && largeur < 12) {
-                ++largeur;
-                limite <<= 1;
             }
             prec = code;
             posPrec = pos;
