@@ -8,11 +8,23 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QToolButton>
 #include <QToolTip>
 
 namespace armo {
+
+void NommerAccessible(QWidget* w, const QString& nom) {
+    w->setAccessibleName(nom);
+    if (auto* zone = qobject_cast<QAbstractScrollArea*>(w)) {
+        zone->verticalScrollBar()->setAccessibleName(nom + QStringLiteral(" défilement vertical"));
+        zone->horizontalScrollBar()->setAccessibleName(nom +
+                                                       QStringLiteral(" défilement horizontal"));
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(nom + QStringLiteral(" saisie"));
+}
 
 // ---- PanneauArmo ----
 
@@ -96,6 +108,8 @@ bool ImageArmo::event(QEvent* e) {
 // ---- CadreSelection ----
 
 CadreSelection::CadreSelection(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("cadre"));
+    NommerAccessible(this, QStringLiteral("cadre"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setEnabled(false);
 }
@@ -199,6 +213,7 @@ void ControlePages::AjouterPage(QWidget* page, const QString& titre) {
     auto* onglet = new QToolButton(this);
     onglet->setObjectName(page->objectName() + QStringLiteral("_onglet"));
     onglet->setText(titre);
+    NommerAccessible(onglet, titre);
     onglet->setCheckable(true);
     onglet->setAutoRaise(true); // flat, highlighted under the pointer
     onglet->setFocusPolicy(Qt::NoFocus);

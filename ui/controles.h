@@ -17,6 +17,10 @@ namespace armo {
 
 inline constexpr QRgb COULEUR_PAGES = qRgb(248, 248, 248);
 
+// Gives a control the name assistive tools announce, and the parts a user can
+// reach inside it (scroll bars, the edit field of a combo) names derived from it.
+void NommerAccessible(QWidget* w, const QString& nom);
+
 // TPanel: a container. Under the platform's visual themes a panel paints its
 // parent's background rather than its own colour, which is what this one does;
 // its own colour is kept for whoever asks.

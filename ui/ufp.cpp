@@ -95,7 +95,10 @@ TFP::TFP(QWidget* parent) : QWidget(parent), etat_(cat_, *this) {
 TFP::~TFP() = default;
 
 void TFP::CreerControles() {
-    const auto nommer = [](QWidget* w, const char* nom) { w->setObjectName(QLatin1String(nom)); };
+    const auto nommer = [](QWidget* w, const char* nom) {
+        w->setObjectName(QLatin1String(nom));
+        NommerAccessible(w, QLatin1String(nom));
+    };
     const auto panneau = [&](QWidget* parent, const char* nom, Ancrage dock, QRect r, bool biseau,
                              int bordure, QColor couleur, int largeurParent = 0) {
         auto* p = new PanneauArmo(parent, biseau, bordure, couleur);
@@ -420,6 +423,7 @@ void TFP::AjouterImage(Panneau plaque, const ImagePlanche& image) {
     PanneauArmo* hote = PanneauDe(plaque);
     auto* im = new ImageArmo(hote, true);
     im->setObjectName(image.nom);
+    NommerAccessible(im, image.nom);
     im->setGeometry(image.dime.zl, image.dime.zt, image.dime.zw, image.dime.zh);
     im->show();
     im->DefinirImage(RendreEcu(CORRNOM(image.ecu + 1), QImage::Format_RGB32));
@@ -448,7 +452,6 @@ void TFP::RetirerCadre(Panneau plaque) {
 
 void TFP::PlacerCadre(Panneau plaque, const Dime& dime, const QString& conseil) {
     auto* cadre = new CadreSelection(PanneauDe(plaque));
-    cadre->setObjectName(QStringLiteral("cadre"));
     cadre->setGeometry(dime.zl, dime.zt, dime.zw, dime.zh);
     cadre->setToolTip(conseil);
     cadre->show();

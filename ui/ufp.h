@@ -64,6 +64,13 @@ public:
     void Refleter();
 
     // ---- ObservateurVues ----
+    // Counts the view loads, so that a check can tell which view was built last.
+    void ChargementCommence(Chargement c) override {
+        ++chargements_;
+        dernierChargement_ = c;
+    }
+    std::int64_t Chargements() const { return chargements_; }
+    Chargement DernierChargement() const { return dernierChargement_; }
     TaillePanneau Taille(Panneau panneau) override;
     void ViderPlanche(Panneau plaque) override;
     void AjouterImage(Panneau plaque, const ImagePlanche& image) override;
@@ -129,6 +136,8 @@ private:
     Disposition disposition_;
     QHash<QWidget*, bool> dessine_; // drawn controls (pictures, labels) lie below windowed ones
     bool demarre_ = false;
+    std::int64_t chargements_ = 0;
+    Chargement dernierChargement_ = Chargement::UN_ChargerImage;
 };
 
 } // namespace armo
