@@ -139,6 +139,12 @@ void ListeBoite::Selectionner(int ligne) {
 }
 
 void ListeBoite::mousePressEvent(QMouseEvent* e) {
+    // Only the left button selects: another one would move the selection
+    // without the click the browsing state follows.
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
     QListWidget::mousePressEvent(e);
     if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint())) emit clic();
 }
