@@ -164,12 +164,20 @@ void ListeBoite::keyPressEvent(QKeyEvent* e) {
 // ---- ComboArmo ----
 
 ComboArmo::ComboArmo(QWidget* parent) : QComboBox(parent) {
+    // When the edit field loses the focus or takes Enter, the combo chooses the
+    // entry its text names and reports it activated; the typing has already
+    // made that change, so it is recorded without a second change event, which
+    // would rebuild a plate in the middle of the click that moved the focus.
+    auto* champ = new QLineEdit(this);
+    connect(champ, &QLineEdit::editingFinished, this, [this] { finSaisie_ = true; });
     setEditable(true);
+    setLineEdit(champ);
+    connect(champ, &QLineEdit::editingFinished, this, [this] { finSaisie_ = false; });
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     connect(this, &QComboBox::activated, this, [this](int i) {
         entree_ = i;
-        emit changement();
+        if (!finSaisie_) emit changement();
     });
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& texte) {
         entree_ = findText(texte, Qt::MatchFixedString);

@@ -120,6 +120,7 @@ signals:
 
 private:
     int entree_ = -1;
+    bool finSaisie_ = false; // the edit field is ending its editing
 };
 
 // TBitBtn linked to an action: executes the action when clicked and draws its
