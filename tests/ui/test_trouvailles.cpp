@@ -55,4 +55,38 @@ TEST_F(Trouvailles, SeulLeBoutonGaucheChoisitDansLesListes) {
     }
 }
 
+// Typing an entry's text into a plate-size combo and then clicking a plate
+// picture: the field lost the focus to the click, the combo chose the typed
+// entry and reported it again, and the rebuilt plate freed the picture the
+// click was being delivered to. The typing alone makes the change.
+TEST_F(Trouvailles, LeFocusQuitteLeComboSansReconstruireLaPlanche) {
+    Creer(QStringLiteral("fx_base"));
+    Onglet(armo::ONG_PLANCHE);
+    Clic(fp->cb_Nim_PL->lineEdit());
+    QTest::keyClick(fp->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    for (char c : std::string("  6 images")) QTest::keyClick(fp->windowHandle(), c);
+    QApplication::processEvents();
+    ASSERT_EQ(fp->etat().PL_Rangs, 2);
+    ASSERT_EQ(Images(fp->pong_Pla).size(), 5);
+    // Enter ends the editing too, and changes nothing more.
+    std::int64_t chargements = fp->Chargements();
+    QTest::keyClick(fp->windowHandle(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(fp->Chargements(), chargements);
+    // The click that takes the focus away selects the picture clicked.
+    armo::ImageArmo* im = Image(fp->pong_Pla, QStringLiteral("imP3"));
+    ASSERT_NE(im, nullptr);
+    const QRect ou = im->geometry();
+    Clic(im);
+    EXPECT_EQ(fp->Chargements(), chargements);
+    EXPECT_EQ(CadreUnique(fp->pong_Pla), ou);
+    EXPECT_EQ(fp->etat().S, 2);
+    EXPECT_EQ(fp->cb_Nim_PL->Entree(), 0);
+    // Picking an entry from the list still rebuilds the plate.
+    ChoisirCombo(fp->cb_Nim_PL, 1);
+    EXPECT_EQ(fp->etat().PL_Rangs, 3);
+    EXPECT_GT(fp->Chargements(), chargements);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+}
+
 } // namespace
