@@ -8,7 +8,7 @@ san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-poin
     -DARMORIANE_BENCH=OFF "-DCMAKE_CXX_FLAGS=$san -O1" "-DCMAKE_EXE_LINKER_FLAGS=$san" >/dev/null
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$(pwd)/tools/asan.supp
 export LSAN_OPTIONS=suppressions=$(pwd)/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure --no-tests=error -j2

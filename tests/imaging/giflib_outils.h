@@ -66,6 +66,12 @@ inline std::string EncoderGiflib(const Dessin& d) {
     GifFreeMapObject(globale);
     for (const Cadre& c : d.cadres) {
         ColorMapObject* locale = c.tableLocale.empty() ? nullptr : detail::Table(c.tableLocale);
+        // giflib drops, without freeing, its copy of the previous frame's local table
+        // when a frame has none; free it first so the leak checker sees only our leaks.
+        if (!locale && g->Image.ColorMap) {
+            GifFreeMapObject(g->Image.ColorMap);
+            g->Image.ColorMap = nullptr;
+        }
         if (EGifPutImageDesc(g, c.gauche, c.haut, c.w, c.h, c.entrelace, locale) != GIF_OK)
             throw std::runtime_error("EGifPutImageDesc");
         if (locale) GifFreeMapObject(locale);
