@@ -7,6 +7,7 @@ paquets=(
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev libstb-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth x11-apps imagemagick xdotool
+    desktop-file-utils appstream dpkg-dev
 )
 manquants=()
 for p in "${paquets[@]}"; do
