@@ -31,10 +31,13 @@ void Remplir(QImage& dst, const uint8_t* indices, int w, int h, const QList<QRgb
 
 } // namespace
 
-QImage RendreImage(TGIFPicture& image, QImage::Format format) {
+QImage RendreImage(TGIFPicture& image, QImage::Format format, QImage reprise) {
     if (image.Empty() || image.Width() <= 0 || image.Height() <= 0) return {};
     const int w = image.Width(), h = image.Height();
-    QImage dst(w, h, format);
+    // Every pixel is written below, so a reused bitmap needs no clearing.
+    const bool reutilisable = reprise.width() == w && reprise.height() == h &&
+                              reprise.format() == format && reprise.isDetached();
+    QImage dst = reutilisable ? std::move(reprise) : QImage(w, h, format);
     if (dst.isNull()) return dst;
     TGIFFrame& cadre = image.Frames(image.FrameIndex() < 0 ? 0 : image.FrameIndex());
     const QImage& bitmap = cadre.Bitmap();
@@ -67,10 +70,10 @@ QImage RendreImage(TGIFPicture& image, QImage::Format format) {
     return dst;
 }
 
-QImage RendreEcu(const QString& nomRessource, QImage::Format format) {
+QImage RendreEcu(const QString& nomRessource, QImage::Format format, QImage reprise) {
     TGIFPicture image;
     image.LoadFromResourceName(nullptr, nomRessource, QStringLiteral("GIF"));
-    return RendreImage(image, format);
+    return RendreImage(image, format, std::move(reprise));
 }
 
 } // namespace armo

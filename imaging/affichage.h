@@ -17,9 +17,11 @@ void PeindreEtire(QPainter& p, const QRect& cible, const QImage& source);
 
 // Decodes the "GIF" resource of that name and draws it at (0, 0) onto a new white
 // bitmap of its own size in that format. Raises the decoder's errors.
-QImage RendreEcu(const QString& nomRessource, QImage::Format format);
+// `reprise` is a bitmap no longer needed: when it has that size and format and
+// nothing else shares it, its memory is drawn into instead of a new one.
+QImage RendreEcu(const QString& nomRessource, QImage::Format format, QImage reprise = {});
 
 // The same drawing for a picture already loaded (a null image when it is empty).
-QImage RendreImage(TGIFPicture& image, QImage::Format format);
+QImage RendreImage(TGIFPicture& image, QImage::Format format, QImage reprise = {});
 
 } // namespace armo

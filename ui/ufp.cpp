@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QStringEncoder>
 #include <QTextDocument>
+#include <QTimer>
 #include <new>
 #include <optional>
 
@@ -415,8 +416,13 @@ void TFP::ViderPlanche(Panneau plaque) {
     PanneauArmo* hote = PanneauDe(plaque);
     for (auto* c : hote->findChildren<CadreSelection*>(QString(), Qt::FindDirectChildrenOnly))
         delete c;
-    for (auto* im : hote->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
+    bitmapsLibres_.clear();
+    for (auto* im : hote->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly)) {
+        bitmapsLibres_.push_back(im->Image());
         delete im;
+    }
+    // What the new plate does not reuse is freed once the load is over.
+    if (!bitmapsLibres_.empty()) QTimer::singleShot(0, this, [this] { bitmapsLibres_.clear(); });
 }
 
 void TFP::AjouterImage(Panneau plaque, const ImagePlanche& image) {
@@ -426,7 +432,12 @@ void TFP::AjouterImage(Panneau plaque, const ImagePlanche& image) {
     NommerAccessible(im, image.nom);
     im->setGeometry(image.dime.zl, image.dime.zt, image.dime.zw, image.dime.zh);
     im->show();
-    im->DefinirImage(RendreEcu(CORRNOM(image.ecu + 1), QImage::Format_RGB32));
+    QImage reprise;
+    if (!bitmapsLibres_.empty()) {
+        reprise = std::move(bitmapsLibres_.back());
+        bitmapsLibres_.pop_back();
+    }
+    im->DefinirImage(RendreEcu(CORRNOM(image.ecu + 1), QImage::Format_RGB32, std::move(reprise)));
     im->setToolTip(image.conseil);
     im->DefinirTag(image.tag);
     if (plaque == Panneau::pong_Rch) {

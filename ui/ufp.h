@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -137,6 +138,10 @@ private:
     QHash<QWidget*, bool> dessine_; // drawn controls (pictures, labels) lie below windowed ones
     bool demarre_ = false;
     std::int64_t chargements_ = 0;
+    // The bitmaps of the plate just emptied, drawn into again by the pictures of
+    // the plate that replaces it: a plate of 45 shields is 20 MB, and fresh memory
+    // for it on every load costs as much as decoding the shields.
+    std::vector<QImage> bitmapsLibres_;
     Chargement dernierChargement_ = Chargement::UN_ChargerImage;
 };
 

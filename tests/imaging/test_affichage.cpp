@@ -153,6 +153,42 @@ TEST(Dessin, ColourKeyScalesWithThePicture) {
             EXPECT_EQ(toile.pixel(x, y), couleurs[px[(y / 3) * 4 + x / 3]]) << x << "," << y;
 }
 
+// A bitmap handed back for reuse is drawn into only when nothing else holds it and
+// it has the picture's size and format; the result is the fresh drawing either way.
+TEST(Dessin, RendreEcuReusesAFreeBitmapOnly) {
+    Appli();
+    ChoisirJeuDeDonnees(QStringLiteral("fx_base"));
+    const QString a = QStringLiteral("D0001"), b = QStringLiteral("D0004");
+    const QImage attendu = RendreEcu(b, QImage::Format_RGB32);
+    struct Cas {
+        const char* nom;
+        QImage::Format format;
+        QSize taille; // empty: the size of D0001
+        bool partage;
+        bool reutilise;
+    };
+    const Cas cas[] = {
+        {"free bitmap", QImage::Format_RGB32, {}, false, true},
+        {"bitmap still shared", QImage::Format_RGB32, {}, true, false},
+        {"other format", QImage::Format_RGB888, {}, false, false},
+        {"other size", QImage::Format_RGB32, QSize(31, 38), false, false},
+    };
+    for (const Cas& c : cas) {
+        QImage ancien = c.taille.isEmpty() ? RendreEcu(a, c.format) : QImage(c.taille, c.format);
+        ancien.fill(Qt::green);
+        const QImage garde = c.partage ? ancien : QImage();
+        const QImage temoin = ancien.copy();
+        const uchar* memoire = ancien.constBits();
+        const QImage r = RendreEcu(b, QImage::Format_RGB32, std::move(ancien));
+        EXPECT_EQ(r, attendu) << c.nom;
+        EXPECT_EQ(r.constBits() == memoire, c.reutilise) << c.nom;
+        if (c.partage) {
+            EXPECT_EQ(garde, temoin) << c.nom;
+        }
+    }
+    ChoisirJeuDeDonnees(QStringLiteral("armoriane"));
+}
+
 TEST(Dessin, RendreEcuFromTheResourceStore) {
     Appli();
     ChoisirJeuDeDonnees(QStringLiteral("fx_base"));
