@@ -16,7 +16,8 @@ endif()
 set(attendus
     "bin/armoriane"
     "share/applications/${ID}.desktop"
-    "share/metainfo/${ID}.metainfo.xml")
+    "share/metainfo/${ID}.metainfo.xml"
+    "share/doc/armoriane/copyright")
 string(REPLACE "," ";" TAILLES "${TAILLES}")
 foreach(t IN LISTS TAILLES)
     list(APPEND attendus "share/icons/hicolor/${t}x${t}/apps/${ID}.png")
