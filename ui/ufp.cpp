@@ -476,6 +476,11 @@ void TFP::DefinirImage(std::int32_t ecu, const TailleUN& bornes) {
 
 void TFP::Repeindre() {
     repaint();
+    // Showing a control defers its first update to the event loop. The whole
+    // window has just been painted, or is still marked to be, so those deferred
+    // updates would only paint the new plate a second time.
+    for (QWidget* w : findChildren<QWidget*>())
+        QCoreApplication::removePostedEvents(w, QEvent::UpdateLater);
 }
 
 // ---- The dictionary viewer ----

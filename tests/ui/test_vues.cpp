@@ -87,6 +87,37 @@ TEST_F(Vues, GlossaireDoubleClicOuvreLImage) {
     EXPECT_EQ(fp->Img->geometry(), QRect(209, 1, 351, 452));
 }
 
+// Counts the paint events every widget receives.
+class Peintures : public QObject {
+public:
+    QHash<QObject*, int> n;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n[o];
+        return false;
+    }
+};
+
+TEST_F(Vues, LeChargementDuGlossairePeintChaqueImageUneSeuleFois) {
+    Creer(QStringLiteral("fx_base"));
+    Peintures peintures;
+    Appli().installEventFilter(&peintures);
+    ClicListe(fp->GL_liste, TERME_OR);
+    // Whatever the event loop still holds for the new plate has its turn.
+    QTest::qWait(50);
+    Appli().removeEventFilter(&peintures);
+    const auto images = Images(fp->pong_Rch);
+    ASSERT_EQ(images.size(), 3);
+    for (auto* im : images) EXPECT_EQ(peintures.n.value(im), 1) << im->objectName().toStdString();
+    EXPECT_EQ(peintures.n.value(Cadres(fp->pong_Rch).value(0)), 1);
+    // Later changes are still painted by the event loop.
+    peintures.n.clear();
+    Appli().installEventFilter(&peintures);
+    images[1]->update();
+    QTest::qWait(50);
+    Appli().removeEventFilter(&peintures);
+    EXPECT_EQ(peintures.n.value(images[1]), 1);
+}
+
 TEST_F(Vues, PlancheClicDoubleClicEtImageVersPlanche) {
     Creer(QStringLiteral("fx_base"));
     Onglet(armo::ONG_PLANCHE);
