@@ -89,7 +89,33 @@ void BM_PlancheGlossaire45ParRedimensionnement(benchmark::State& state) {
 }
 BENCHMARK(BM_PlancheGlossaire45ParRedimensionnement)->Unit(benchmark::kMillisecond);
 
-// The parts of that rebuild: the forced repaint of the whole window alone.
+// The same plate rebuilt by a click on its term in the list: the load and its
+// forced repaint without the repaint of the whole resized window.
+void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
+    auto fp = Fenetre();
+    const int t = Terme45(fp->catalogue());
+    if (t < 0) return state.SkipWithError("no term with 45 references");
+    fp->Executer([&] {
+        fp->etat().GL_Rangs = 5;
+        fp->etat().Entree_cb_Nim_MD = 3;
+    });
+    ListeBoite* liste = fp->GL_liste;
+    liste->scrollToItem(liste->item(t));
+    QApplication::processEvents();
+    const QPoint point =
+        liste->viewport()->mapTo(fp.get(), liste->visualItemRect(liste->item(t)).center());
+    for (auto _ : state) {
+        QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
+        QApplication::processEvents();
+    }
+    if (fp->etat().T != t) state.SkipWithError("the click did not choose the term");
+    state.counters["images"] = static_cast<double>(
+        fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly).size());
+}
+BENCHMARK(BM_PlancheGlossaire45ParClicSurLeTerme)->Unit(benchmark::kMillisecond);
+
+// The forced repaint of the window with nothing changed: the controls that
+// cover their whole area keep their pixels, so this is the cost of the rest.
 void BM_RepeindreLaFenetre(benchmark::State& state) {
     auto fp = Fenetre();
     const int t = Terme45(fp->catalogue());
