@@ -104,11 +104,14 @@ void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
     QApplication::processEvents();
     const QPoint point =
         liste->viewport()->mapTo(fp.get(), liste->visualItemRect(liste->item(t)).center());
+    const std::int64_t avant = fp->Chargements();
     for (auto _ : state) {
         QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
         QApplication::processEvents();
     }
     if (fp->etat().T != t) state.SkipWithError("the click did not choose the term");
+    state.counters["chargements_par_clic"] =
+        static_cast<double>(fp->Chargements() - avant) / static_cast<double>(state.iterations());
     state.counters["images"] = static_cast<double>(
         fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly).size());
 }
