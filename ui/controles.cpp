@@ -1,6 +1,7 @@
 #include "controles.h"
 
 #include "affichage.h"
+#include "delegue.h"
 
 #include <QAction>
 #include <QHelpEvent>
@@ -127,6 +128,7 @@ void CadreSelection::paintEvent(QPaintEvent*) {
 // ---- ListeBoite ----
 
 ListeBoite::ListeBoite(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new DelegueLignes(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setSortingEnabled(false);
