@@ -86,7 +86,8 @@ protected:
 };
 
 // TListBox: `clic` fires when the user selects an item with the mouse or the
-// keyboard, never when the program sets the current row.
+// keyboard, never when the program sets the current row. Its rows are drawn
+// through DelegueLignes, which keeps their pixels.
 class ListeBoite : public QListWidget {
     Q_OBJECT
 public:

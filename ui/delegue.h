@@ -4,11 +4,11 @@
 // window, and laying its text out again each time costs more than painting the
 // rest of the window; a kept row is the same pixels, copied.
 #include <QCache>
+#include <QFont>
 #include <QImage>
 #include <QStyledItemDelegate>
-
-#include <QFont>
 #include <array>
+#include <cstdint>
 
 class QStyle;
 
