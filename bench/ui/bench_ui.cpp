@@ -145,6 +145,40 @@ void BM_Decodage45(benchmark::State& state) {
 }
 BENCHMARK(BM_Decodage45)->Unit(benchmark::kMillisecond);
 
+// The least any rebuild of that plate does: decode the 45 pictures anew into
+// full-size bitmaps that live on (drawn into again, as the plate does), then
+// paint each once, stretched to its place on the window's surface.
+void BM_Decodage45EtPeinture(benchmark::State& state) {
+    std::vector<QString> noms;
+    std::vector<QRect> places;
+    {
+        auto fp = Fenetre();
+        const int t = Terme45(fp->catalogue());
+        if (t < 0) return state.SkipWithError("no term with 45 references");
+        fp->Executer([&] {
+            fp->etat().T = t;
+            fp->etat().GL_Rangs = 5;
+            fp->etat().Entree_cb_Nim_MD = 3;
+            fp->etat().GL_Debut = 0;
+            fp->etat().GL_ChargerImage();
+        });
+        for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(fp->catalogue().RefEcu(t, j) + 1));
+        for (ImageArmo* im :
+             fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
+            places.push_back(QRect(im->mapTo(fp.get(), QPoint(0, 0)), im->size()));
+    }
+    if (places.size() != noms.size()) return state.SkipWithError("the plate is not of 45");
+    std::vector<QImage> bitmaps(noms.size());
+    QImage surface(1034, 561, QImage::Format_RGB32);
+    for (auto _ : state) {
+        for (size_t j = 0; j < noms.size(); ++j)
+            bitmaps[j] = RendreEcu(noms[j], QImage::Format_RGB32, std::move(bitmaps[j]));
+        QPainter p(&surface);
+        for (size_t j = 0; j < noms.size(); ++j) PeindreEtire(p, places[j], bitmaps[j]);
+    }
+}
+BENCHMARK(BM_Decodage45EtPeinture)->Unit(benchmark::kMillisecond);
+
 // The largest page of the data set, and a page of 529,209 bytes in the same
 // shape made by repeating its entries.
 QString PageLaPlusGrande() {
