@@ -67,17 +67,23 @@ int Terme45(const Catalogue& cat) {
     return -1;
 }
 
+// Builds the GLOSSAIRE plate of 45 of that term; its number, or -1.
+int Planche45(TFP& fp) {
+    const int t = Terme45(fp.catalogue());
+    if (t < 0) return t;
+    fp.Executer([&] {
+        fp.etat().T = t;
+        fp.etat().GL_Rangs = 5;
+        fp.etat().Entree_cb_Nim_MD = 3;
+        fp.etat().GL_Debut = 0;
+        fp.etat().GL_ChargerImage();
+    });
+    return t;
+}
+
 void BM_PlancheGlossaire45ParRedimensionnement(benchmark::State& state) {
     auto fp = Fenetre();
-    const int t = Terme45(fp->catalogue());
-    if (t < 0) return state.SkipWithError("no term with 45 references");
-    fp->Executer([&] {
-        fp->etat().T = t;
-        fp->etat().GL_Rangs = 5;
-        fp->etat().Entree_cb_Nim_MD = 3;
-        fp->etat().GL_Debut = 0;
-        fp->etat().GL_ChargerImage();
-    });
+    if (Planche45(*fp) < 0) return state.SkipWithError("no term with 45 references");
     bool large = false;
     for (auto _ : state) {
         large = !large;
@@ -121,13 +127,7 @@ BENCHMARK(BM_PlancheGlossaire45ParClicSurLeTerme)->Unit(benchmark::kMillisecond)
 // cover their whole area keep their pixels, so this is the cost of the rest.
 void BM_RepeindreLaFenetre(benchmark::State& state) {
     auto fp = Fenetre();
-    const int t = Terme45(fp->catalogue());
-    if (t < 0) return state.SkipWithError("no term with 45 references");
-    fp->Executer([&] {
-        fp->etat().T = t;
-        fp->etat().GL_Rangs = 5;
-        fp->etat().GL_ChargerImage();
-    });
+    if (Planche45(*fp) < 0) return state.SkipWithError("no term with 45 references");
     for (auto _ : state) fp->repaint();
 }
 BENCHMARK(BM_RepeindreLaFenetre)->Unit(benchmark::kMillisecond);
@@ -153,15 +153,8 @@ void BM_Decodage45EtPeinture(benchmark::State& state) {
     std::vector<QRect> places;
     {
         auto fp = Fenetre();
-        const int t = Terme45(fp->catalogue());
+        const int t = Planche45(*fp);
         if (t < 0) return state.SkipWithError("no term with 45 references");
-        fp->Executer([&] {
-            fp->etat().T = t;
-            fp->etat().GL_Rangs = 5;
-            fp->etat().Entree_cb_Nim_MD = 3;
-            fp->etat().GL_Debut = 0;
-            fp->etat().GL_ChargerImage();
-        });
         for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(fp->catalogue().RefEcu(t, j) + 1));
         for (ImageArmo* im :
              fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
