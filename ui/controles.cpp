@@ -13,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <QToolButton>
 #include <QToolTip>
+#include <utility>
 
 namespace armo {
 
@@ -161,6 +162,38 @@ void ListeBoite::keyPressEvent(QKeyEvent* e) {
     const int avant = currentRow();
     QListWidget::keyPressEvent(e);
     if (currentRow() != avant) emit clic();
+}
+
+// ---- MemoTexte ----
+
+MemoTexte::MemoTexte(QWidget* parent) : QPlainTextEdit(parent) {
+    // Text put in by any other way replaces the one kept.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        enAttente_ = false;
+        texte_.clear();
+    });
+}
+
+void MemoTexte::DefinirTexte(const QString& texte) {
+    if (isVisible()) {
+        setPlainText(texte);
+        return;
+    }
+    texte_ = texte;
+    enAttente_ = true;
+}
+
+QString MemoTexte::Texte() const {
+    return enAttente_ ? texte_ : toPlainText();
+}
+
+void MemoTexte::showEvent(QShowEvent* e) {
+    if (enAttente_) {
+        const QString texte = std::exchange(texte_, QString());
+        enAttente_ = false;
+        setPlainText(texte);
+    }
+    QPlainTextEdit::showEvent(e);
 }
 
 // ---- ComboArmo ----

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -103,6 +104,24 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+};
+
+// TMemo holding a text that is not shown: the text is kept as it is given and
+// reaches the edit field only when the memo is shown, since laying out a page
+// of text that nobody sees costs as much as showing it.
+class MemoTexte : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MemoTexte(QWidget* parent);
+    void DefinirTexte(const QString& texte);
+    QString Texte() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QString texte_;
+    bool enAttente_ = false; // texte_ has not reached the edit field yet
 };
 
 // TComboBox with an edit field: `changement` fires when the user picks an item

@@ -117,22 +117,21 @@ void TFP::CreerControles() {
         dessine_[im] = true;
         return im;
     };
-    const auto memo = [&](QWidget* parent, const char* nom) {
-        auto* m = new QPlainTextEdit(parent);
+    const auto memo = [&](QPlainTextEdit* m, const char* nom) {
         nommer(m, nom);
         m->setTabChangesFocus(true);
         m->setContextMenuPolicy(Qt::DefaultContextMenu);
         dessine_[m] = false;
-        return m;
     };
 
     const QImage degrade = ImageDecor(QStringLiteral("degrade"));
     const QColor blanc(255, 255, 255);
 
     // MemoW: the hidden holder of the page shown by the dictionary.
-    MemoW = memo(this, "MemoW");
+    MemoW = new MemoTexte(this);
+    memo(MemoW, "MemoW");
     disposition_.Ajouter(MemoW, Ancrage::Aucun, QRect(61, 2, 100, 40));
-    MemoW->setPlainText(QStringLiteral("MemoW"));
+    MemoW->DefinirTexte(QStringLiteral("MemoW"));
     MemoW->hide();
 
     pn_DroitTotal = panneau(this, "pn_DroitTotal", Ancrage::Client, QRect(242, 0, 792, 561), true,
@@ -189,7 +188,8 @@ void TFP::CreerControles() {
         lbnom->setPalette(p);
     }
     dessine_[lbnom] = true;
-    Mem_blason = memo(pn_DroitHaut, "Mem_blason");
+    Mem_blason = new QPlainTextEdit(pn_DroitHaut);
+    memo(Mem_blason, "Mem_blason");
     disposition_.Ajouter(Mem_blason, Ancrage::Client, QRect(260, 0, 518, 71));
     Mem_blason->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Mem_blason->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -490,14 +490,14 @@ bool TFP::ShowHtml(const QString& page_G) {
     bool resultat = false;
     try {
         const ListeTexte lignes = ChargerListe(page_G);
-        MemoW->setPlainText(lignes[0]);
+        MemoW->DefinirTexte(lignes[0]);
     } catch (const Erreur&) {
         // A page the store lacks leaves the page shown before.
     } catch (const std::bad_alloc&) {
     }
     wbAide->Navigate(QStringLiteral("about:blank"));
     if (!wbAide->Document()) return false;
-    QByteArray tampon = EncoderPage(MemoW->toPlainText());
+    QByteArray tampon = EncoderPage(MemoW->Texte());
     QCoreApplication::processEvents();
     try {
         if (wbAide->Document()) resultat = wbAide->Load(tampon);

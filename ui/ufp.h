@@ -81,7 +81,7 @@ public:
     void Repeindre() override;
 
     // ---- The controls, by their names ----
-    QPlainTextEdit* MemoW = nullptr;
+    MemoTexte* MemoW = nullptr;
     PanneauArmo* pn_DroitTotal = nullptr;
     PanneauArmo* pnSepar = nullptr;
     ImageArmo* Image2 = nullptr;

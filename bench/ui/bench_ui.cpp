@@ -221,7 +221,7 @@ void BM_ChangementDePage(benchmark::State& state) {
     for (auto _ : state) {
         if (page == SYNTHETIQUE) {
             state.PauseTiming();
-            fp->MemoW->setPlainText(texte);
+            fp->MemoW->DefinirTexte(texte);
             state.ResumeTiming();
         }
         bool annuler = false;

@@ -429,11 +429,11 @@ Singe::Evenement Singe::Choisir() {
                         c.setPosition(pos + 1);
                         const QRect b = fp->wbAide->cursorRect(c);
                         const QPoint p((a.center().x() + b.center().x()) / 2, a.center().y());
-                        const QString avant = fp->MemoW->toPlainText();
+                        const QString avant = fp->MemoW->Texte();
                         Souris(false, Qt::LeftButton, fp->wbAide->viewport(), p);
                         QApplication::processEvents();
                         ++liens_;
-                        if (fp->MemoW->toPlainText() != avant) ++pagesChangees_;
+                        if (fp->MemoW->Texte() != avant) ++pagesChangees_;
                     }};
         }
         case BOUTON: {

@@ -46,7 +46,7 @@ TEST_F(Demarrage, EtatApresLeDemarrage) {
     EXPECT_EQ(fp->lbnom->text(), QStringLiteral("Cordier du Mesnil"));
     EXPECT_EQ(fp->Mem_blason->toPlainText(),
               QString::fromUtf8("D'or au lion de sable, armé et lampassé de gueules"));
-    EXPECT_EQ(fp->MemoW->toPlainText(), armo::ChargerListe(QStringLiteral("gloss_a"))[0]);
+    EXPECT_EQ(fp->MemoW->Texte(), armo::ChargerListe(QStringLiteral("gloss_a"))[0]);
     EXPECT_EQ(fp->bt_prec->toolTip(), QString::fromUtf8("Planche précédente"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -75,7 +75,7 @@ TEST_F(Demarrage, AvecLesDonneesDuProgramme) {
     EXPECT_EQ(Images(fp->pong_Rch).size(), qMin(refs, 28));
     EXPECT_EQ(CadreUnique(fp->pong_Rch), Image(fp->pong_Rch, "imR1")->geometry());
     EXPECT_EQ(fp->lbnom->text(), fp->catalogue().ls_Noms[fp->catalogue().RefEcu(0, 0)]);
-    EXPECT_TRUE(fp->MemoW->toPlainText().startsWith(QStringLiteral("<html")));
+    EXPECT_TRUE(fp->MemoW->Texte().startsWith(QStringLiteral("<html")));
     // Every decorative picture and glyph of the description is there.
     for (auto* im : {fp->Image1, fp->Image2, fp->Image3, fp->Image4, fp->Image5, fp->Image6})
         EXPECT_FALSE(im->Image().isNull()) << im->objectName().toStdString();
@@ -136,7 +136,7 @@ TEST_F(Demarrage, DonneesIncompletes) {
         EXPECT_EQ(fp->GL_liste->count(), c.termes);
         EXPECT_EQ(Images(fp->pong_Pla).size(), c.imagesPla);
         EXPECT_EQ(Images(fp->pong_Rch).size(), c.imagesRch);
-        EXPECT_EQ(fp->MemoW->toPlainText() == QStringLiteral("MemoW"), c.memoW);
+        EXPECT_EQ(fp->MemoW->Texte() == QStringLiteral("MemoW"), c.memoW);
         EXPECT_EQ(fp->lbnom->text(), QString::fromUtf8(c.lbnom));
         // The window opens all the same, on the GLOSSAIRE tab, without an hourglass.
         EXPECT_TRUE(fp->isVisible());

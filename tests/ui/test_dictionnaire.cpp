@@ -51,32 +51,32 @@ protected:
 };
 
 TEST_F(Dictionnaire, AuDemarrageLaVueTientGlossA) {
-    EXPECT_EQ(fp->MemoW->toPlainText(), Ligne0("gloss_a"));
+    EXPECT_EQ(fp->MemoW->Texte(), Ligne0("gloss_a"));
     EXPECT_TRUE(Texte().contains(QStringLiteral("A quel livre correspond chaque date ?")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Dictionnaire, UnLienMeneALaPageEtUnLienEnCapitalesAussi) {
     ClicLien(QStringLiteral("gloss_b"));
-    EXPECT_EQ(fp->MemoW->toPlainText(), Ligne0("gloss_b"));
+    EXPECT_EQ(fp->MemoW->Texte(), Ligne0("gloss_b"));
     EXPECT_EQ(fp->wbAide->documentTitle(), QStringLiteral("B"));
     ClicLien(QStringLiteral("gloss_a"));
     EXPECT_EQ(fp->wbAide->documentTitle(), QStringLiteral("A"));
     ClicLien(QStringLiteral("GLOSS_B")); // names compare without regard to case
     EXPECT_EQ(fp->wbAide->documentTitle(), QStringLiteral("B"));
     ClicLien(QStringLiteral("refer"));
-    EXPECT_EQ(fp->MemoW->toPlainText(), Ligne0("refer"));
+    EXPECT_EQ(fp->MemoW->Texte(), Ligne0("refer"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(Dictionnaire, UneCibleInconnueMontreDeNouveauLaPageCourante) {
-    const QString page = fp->MemoW->toPlainText();
+    const QString page = fp->MemoW->Texte();
     for (const char* href : {"nulle", "ABOUT:BLANK", "http://ailleurs.example/"}) {
         SCOPED_TRACE(href);
         Charger(QStringLiteral("<p><a href=\"%1\">lien</a></p>").arg(QLatin1String(href)));
         ClicLien(QLatin1String(href));
-        EXPECT_EQ(fp->MemoW->toPlainText(), page);
+        EXPECT_EQ(fp->MemoW->Texte(), page);
         EXPECT_EQ(fp->wbAide->documentTitle(), QStringLiteral("A"));
         EXPECT_EQ(fp->wbAide->verticalScrollBar()->value(), 0);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -122,7 +122,7 @@ TEST_F(Dictionnaire, ChaquePageSeMontreDepuisSonHaut) {
     QString html = QStringLiteral("<html><head><title>L</title></head><body>");
     for (int i = 0; i < 300; ++i) html += QStringLiteral("<p>ligne %1</p>").arg(i);
     html += QStringLiteral("<p><a href=\"gloss_b\">B</a></p></body></html>");
-    fp->MemoW->setPlainText(html); // as if it had been read from the store
+    fp->MemoW->DefinirTexte(html); // as if it had been read from the store
     bool annule = false;
     fp->wbAideBeforeNavigate2(QStringLiteral("about:page_absente"), annule);
     EXPECT_EQ(fp->wbAide->documentTitle(), QStringLiteral("L"));
@@ -138,9 +138,9 @@ TEST_F(Dictionnaire, UnMemoWVideDonneUneVueVide) {
     // A page whose text starts with a line break leaves an empty line 0, hence
     // an empty MemoW; the view then shows an empty document, and that is a success.
     EXPECT_TRUE(armo::DecouperTexte("\r\n<html><body>cache</body></html>\r\n")[0].isEmpty());
-    fp->MemoW->setPlainText(QString());
+    fp->MemoW->DefinirTexte(QString());
     EXPECT_TRUE(fp->ShowHtml(QStringLiteral("page_absente")));
-    EXPECT_TRUE(fp->MemoW->toPlainText().isEmpty());
+    EXPECT_TRUE(fp->MemoW->Texte().isEmpty());
     EXPECT_TRUE(Texte().isEmpty());
 }
 
@@ -155,7 +155,7 @@ TEST_F(Dictionnaire, ChangerDOngletNeRechargePasLaVue) {
 TEST_F(Fenetre, SansGlossALaVueMontreLeTexteInitialDeMemoW) {
     Creer(QStringLiteral("fx_sans_gloss_a"));
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(fp->MemoW->toPlainText(), QStringLiteral("MemoW"));
+    EXPECT_EQ(fp->MemoW->Texte(), QStringLiteral("MemoW"));
     EXPECT_EQ(fp->wbAide->toPlainText(), QStringLiteral("MemoW"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -235,7 +235,7 @@ TEST_F(Disposition, AvantLeDemarrageLesCombosDisent15Images) {
     armo::TFP brut; // the description alone, without its creation handler
     EXPECT_EQ(brut.cb_Nim_MD->currentText(), QStringLiteral("15 images"));
     EXPECT_EQ(brut.cb_Nim_PL->currentText(), QStringLiteral("15 images"));
-    EXPECT_EQ(brut.MemoW->toPlainText(), QStringLiteral("MemoW"));
+    EXPECT_EQ(brut.MemoW->Texte(), QStringLiteral("MemoW"));
     EXPECT_EQ(brut.PLUN_liste->count(), 0);
     EXPECT_EQ(brut.GL_liste->count(), 0);
     EXPECT_TRUE(brut.lbnom->text().isEmpty());
@@ -282,6 +282,32 @@ TEST_F(Disposition, LeProgrammeNeDeclencheAucunEvenement) {
     EXPECT_EQ(fp->etat().GL_Rangs, etat.GL_Rangs);
     EXPECT_EQ(fp->etat().Onglet, armo::ONG_GLOSSAIRE);
     EXPECT_TRUE(fp->cb_Nim_PL->isHidden()); // OngChange did not run
+}
+
+TEST(MemoTexte, GardeSonTexteTelQuelEtLeMontreQuandIlParait) {
+    Appli();
+    QWidget fenetre;
+    armo::MemoTexte memo(&fenetre);
+    memo.hide();
+    fenetre.show();
+    // Kept exactly: the edit field would turn the no-break space into a space.
+    const QString page = QString::fromUtf8("<html><body>D'azur\u00a0plein</body></html>");
+    memo.DefinirTexte(page);
+    EXPECT_EQ(memo.Texte(), page);
+    EXPECT_TRUE(memo.toPlainText().isEmpty()); // nothing laid out while hidden
+    memo.DefinirTexte(QStringLiteral("<p>gloss_b"));
+    memo.show();
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("<p>gloss_b"));
+    EXPECT_EQ(memo.Texte(), QStringLiteral("<p>gloss_b"));
+    // Shown, it writes straight to the field; text set by any other way wins.
+    memo.DefinirTexte(QStringLiteral("vu"));
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("vu"));
+    memo.hide();
+    memo.DefinirTexte(QStringLiteral("en attente"));
+    memo.setPlainText(QStringLiteral("autre"));
+    EXPECT_EQ(memo.Texte(), QStringLiteral("autre"));
+    memo.DefinirTexte(QString());
+    EXPECT_TRUE(memo.Texte().isEmpty());
 }
 
 TEST(Rapport, TexteDeLaBoite) {

@@ -308,7 +308,7 @@ TEST_F(Vues, UneImageQuiManqueArreteLaPlancheACetteEtape) {
     EXPECT_EQ(messages, QStringList({manque, manque}));
     EXPECT_EQ(Images(fp->pong_Pla).size(), 3);
     EXPECT_EQ(CadreUnique(fp->pong_Pla), Image(fp->pong_Pla, "imP1")->geometry());
-    EXPECT_EQ(fp->MemoW->toPlainText(), QStringLiteral("MemoW"));
+    EXPECT_EQ(fp->MemoW->Texte(), QStringLiteral("MemoW"));
     EXPECT_EQ(Images(fp->pong_Rch).size(), 1);
     EXPECT_TRUE(Cadres(fp->pong_Rch).isEmpty());
     messages.clear();
