@@ -99,12 +99,8 @@ BENCHMARK(BM_PlancheGlossaire45ParRedimensionnement)->Unit(benchmark::kMilliseco
 // forced repaint without the repaint of the whole resized window.
 void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
     auto fp = Fenetre();
-    const int t = Terme45(fp->catalogue());
+    const int t = Planche45(*fp);
     if (t < 0) return state.SkipWithError("no term with 45 references");
-    fp->Executer([&] {
-        fp->etat().GL_Rangs = 5;
-        fp->etat().Entree_cb_Nim_MD = 3;
-    });
     ListeBoite* liste = fp->GL_liste;
     liste->scrollToItem(liste->item(t));
     QApplication::processEvents();
