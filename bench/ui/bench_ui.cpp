@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -98,17 +99,22 @@ void BM_PlancheGlossaire45ParRedimensionnement(benchmark::State& state) {
 }
 BENCHMARK(BM_PlancheGlossaire45ParRedimensionnement)->Unit(benchmark::kMillisecond);
 
+// Where a click chooses term t in the glossary list, in window coordinates,
+// once the list has scrolled to it.
+QPoint PointDuTerme(TFP& fp, int t) {
+    ListeBoite* liste = fp.GL_liste;
+    liste->scrollToItem(liste->item(t));
+    QApplication::processEvents();
+    return liste->viewport()->mapTo(&fp, liste->visualItemRect(liste->item(t)).center());
+}
+
 // The same plate rebuilt by a click on its term in the list: the load and its
 // forced repaint without the repaint of the whole resized window.
 void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
     auto fp = Fenetre();
     const int t = Planche45(*fp);
     if (t < 0) return state.SkipWithError("no term with 45 references");
-    ListeBoite* liste = fp->GL_liste;
-    liste->scrollToItem(liste->item(t));
-    QApplication::processEvents();
-    const QPoint point =
-        liste->viewport()->mapTo(fp.get(), liste->visualItemRect(liste->item(t)).center());
+    const QPoint point = PointDuTerme(*fp, t);
     const std::int64_t avant = fp->Chargements();
     for (auto _ : state) {
         QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
@@ -121,6 +127,68 @@ void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
         fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly).size());
 }
 BENCHMARK(BM_PlancheGlossaire45ParClicSurLeTerme)->Unit(benchmark::kMillisecond);
+
+// The rebuild over the bare decoding, measured in pairs: every iteration
+// decodes the 45 pictures bare, then rebuilds the plate (argument 0 by a
+// resize, 1 by a click on the term) or, with argument 2, does only the least
+// any rebuild does (as BM_Decodage45EtPeinture). This shared, noisy machine drifts by tens
+// of percent between benchmarks; within a pair both sides drift alike.
+void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
+    using Horloge = std::chrono::steady_clock;
+    const int voie = static_cast<int>(state.range(0));
+    auto fp = Fenetre();
+    const int t = Planche45(*fp);
+    if (t < 0) return state.SkipWithError("no term with 45 references");
+    std::vector<QString> noms;
+    for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(fp->catalogue().RefEcu(t, j) + 1));
+    const QPoint point = PointDuTerme(*fp, t);
+    std::vector<QRect> places;
+    for (ImageArmo* im :
+         fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
+        places.push_back(QRect(im->mapTo(fp.get(), QPoint(0, 0)), im->size()));
+    std::vector<QImage> bitmaps(noms.size());
+    QImage surface(1034, 561, QImage::Format_RGB32);
+    const std::int64_t avant = fp->Chargements();
+    Horloge::duration decodage{}, reconstruction{};
+    bool large = false;
+    for (auto _ : state) {
+        const auto t0 = Horloge::now();
+        for (const QString& nom : noms)
+            benchmark::DoNotOptimize(RendreEcu(nom, QImage::Format_RGB32));
+        const auto t1 = Horloge::now();
+        if (voie == 2) {
+            for (size_t j = 0; j < noms.size(); ++j)
+                bitmaps[j] = RendreEcu(noms[j], QImage::Format_RGB32, std::move(bitmaps[j]));
+            QPainter p(&surface);
+            for (size_t j = 0; j < places.size(); ++j) PeindreEtire(p, places[j], bitmaps[j]);
+        } else {
+            if (voie == 1) {
+                QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
+            } else {
+                large = !large;
+                fp->resize(large ? 1100 : 1034, 561);
+            }
+            QApplication::processEvents();
+        }
+        const auto t2 = Horloge::now();
+        decodage += t1 - t0;
+        reconstruction += t2 - t1;
+    }
+    if (places.size() != noms.size()) return state.SkipWithError("the plate is not of 45");
+    if (fp->Chargements() - avant != (voie == 2 ? 0 : state.iterations()))
+        return state.SkipWithError("not one load per iteration");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["decodage_ms"] = std::chrono::duration<double, std::milli>(decodage).count() / n;
+    state.counters["reconstruction_ms"] =
+        std::chrono::duration<double, std::milli>(reconstruction).count() / n;
+    state.counters["rapport"] = std::chrono::duration<double>(reconstruction).count() /
+                                std::chrono::duration<double>(decodage).count();
+}
+BENCHMARK(BM_RapportReconstructionSurDecodage)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 // The forced repaint of the window with nothing changed: the controls that
 // cover their whole area keep their pixels, so this is the cost of the rest.
