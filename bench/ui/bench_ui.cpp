@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 using namespace armo;
 
@@ -85,6 +86,43 @@ int Planche45(TFP& fp) {
     return t;
 }
 
+// The names of the pictures of term t's first plate of 45.
+std::vector<QString> Noms45(const Catalogue& cat, int t) {
+    std::vector<QString> noms;
+    for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(cat.RefEcu(t, j) + 1));
+    return noms;
+}
+
+// The bare decoding: each picture into a bitmap of its own, dropped at once.
+void DecoderNu(const std::vector<QString>& noms) {
+    for (const QString& nom : noms) benchmark::DoNotOptimize(RendreEcu(nom, QImage::Format_RGB32));
+}
+
+// The least any rebuild of the plate does: decode the 45 pictures anew into
+// full-size bitmaps that live on (drawn into again, as the plate does), then
+// paint each once, stretched to its place on a surface of the window's size.
+class DecodageEtPeinture {
+public:
+    explicit DecodageEtPeinture(TFP& fp) {
+        for (ImageArmo* im :
+             fp.pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
+            places_.push_back(QRect(im->mapTo(&fp, QPoint(0, 0)), im->size()));
+        bitmaps_.resize(places_.size());
+    }
+    size_t Images() const { return places_.size(); }
+    void operator()(const std::vector<QString>& noms) {
+        for (size_t j = 0; j < places_.size(); ++j)
+            bitmaps_[j] = RendreEcu(noms[j], QImage::Format_RGB32, std::move(bitmaps_[j]));
+        QPainter p(&surface_);
+        for (size_t j = 0; j < places_.size(); ++j) PeindreEtire(p, places_[j], bitmaps_[j]);
+    }
+
+private:
+    std::vector<QRect> places_;
+    std::vector<QImage> bitmaps_;
+    QImage surface_{1034, 561, QImage::Format_RGB32};
+};
+
 void BM_PlancheGlossaire45ParRedimensionnement(benchmark::State& state) {
     auto fp = Fenetre();
     if (Planche45(*fp) < 0) return state.SkipWithError("no term with 45 references");
@@ -129,38 +167,29 @@ void BM_PlancheGlossaire45ParClicSurLeTerme(benchmark::State& state) {
 BENCHMARK(BM_PlancheGlossaire45ParClicSurLeTerme)->Unit(benchmark::kMillisecond);
 
 // The rebuild over the bare decoding, measured in pairs: every iteration
-// decodes the 45 pictures bare, then rebuilds the plate (argument 0 by a
-// resize, 1 by a click on the term) or, with argument 2, does only the least
-// any rebuild does (as BM_Decodage45EtPeinture). This shared, noisy machine drifts by tens
-// of percent between benchmarks; within a pair both sides drift alike.
+// decodes the 45 pictures bare, then rebuilds the plate, by a resize
+// (argument 0) or by a click on its term (1), or does only the least any
+// rebuild does (2). This shared machine drifts by tens of percent from one
+// benchmark to the next; within a pair both sides drift alike.
 void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
     using Horloge = std::chrono::steady_clock;
     const int voie = static_cast<int>(state.range(0));
     auto fp = Fenetre();
     const int t = Planche45(*fp);
     if (t < 0) return state.SkipWithError("no term with 45 references");
-    std::vector<QString> noms;
-    for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(fp->catalogue().RefEcu(t, j) + 1));
+    const std::vector<QString> noms = Noms45(fp->catalogue(), t);
+    DecodageEtPeinture auMoins(*fp);
+    if (auMoins.Images() != noms.size()) return state.SkipWithError("the plate is not of 45");
     const QPoint point = PointDuTerme(*fp, t);
-    std::vector<QRect> places;
-    for (ImageArmo* im :
-         fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
-        places.push_back(QRect(im->mapTo(fp.get(), QPoint(0, 0)), im->size()));
-    std::vector<QImage> bitmaps(noms.size());
-    QImage surface(1034, 561, QImage::Format_RGB32);
     const std::int64_t avant = fp->Chargements();
     Horloge::duration decodage{}, reconstruction{};
     bool large = false;
     for (auto _ : state) {
         const auto t0 = Horloge::now();
-        for (const QString& nom : noms)
-            benchmark::DoNotOptimize(RendreEcu(nom, QImage::Format_RGB32));
+        DecoderNu(noms);
         const auto t1 = Horloge::now();
         if (voie == 2) {
-            for (size_t j = 0; j < noms.size(); ++j)
-                bitmaps[j] = RendreEcu(noms[j], QImage::Format_RGB32, std::move(bitmaps[j]));
-            QPainter p(&surface);
-            for (size_t j = 0; j < places.size(); ++j) PeindreEtire(p, places[j], bitmaps[j]);
+            auMoins(noms);
         } else {
             if (voie == 1) {
                 QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
@@ -174,7 +203,6 @@ void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
         decodage += t1 - t0;
         reconstruction += t2 - t1;
     }
-    if (places.size() != noms.size()) return state.SkipWithError("the plate is not of 45");
     if (fp->Chargements() - avant != (voie == 2 ? 0 : state.iterations()))
         return state.SkipWithError("not one load per iteration");
     const double n = static_cast<double>(state.iterations());
@@ -205,37 +233,23 @@ void BM_Decodage45(benchmark::State& state) {
     cat.ChargerIndex();
     const int t = Terme45(cat);
     if (t < 0) return state.SkipWithError("no term with 45 references");
-    for (auto _ : state)
-        for (int j = 0; j < 45; ++j)
-            benchmark::DoNotOptimize(
-                RendreEcu(CORRNOM(cat.RefEcu(t, j) + 1), QImage::Format_RGB32));
+    const std::vector<QString> noms = Noms45(cat, t);
+    for (auto _ : state) DecoderNu(noms);
 }
 BENCHMARK(BM_Decodage45)->Unit(benchmark::kMillisecond);
 
-// The least any rebuild of that plate does: decode the 45 pictures anew into
-// full-size bitmaps that live on (drawn into again, as the plate does), then
-// paint each once, stretched to its place on the window's surface.
 void BM_Decodage45EtPeinture(benchmark::State& state) {
     std::vector<QString> noms;
-    std::vector<QRect> places;
+    std::optional<DecodageEtPeinture> auMoins;
     {
         auto fp = Fenetre();
         const int t = Planche45(*fp);
         if (t < 0) return state.SkipWithError("no term with 45 references");
-        for (int j = 0; j < 45; ++j) noms.push_back(CORRNOM(fp->catalogue().RefEcu(t, j) + 1));
-        for (ImageArmo* im :
-             fp->pong_Rch->findChildren<ImageArmo*>(QString(), Qt::FindDirectChildrenOnly))
-            places.push_back(QRect(im->mapTo(fp.get(), QPoint(0, 0)), im->size()));
+        noms = Noms45(fp->catalogue(), t);
+        auMoins.emplace(*fp);
     }
-    if (places.size() != noms.size()) return state.SkipWithError("the plate is not of 45");
-    std::vector<QImage> bitmaps(noms.size());
-    QImage surface(1034, 561, QImage::Format_RGB32);
-    for (auto _ : state) {
-        for (size_t j = 0; j < noms.size(); ++j)
-            bitmaps[j] = RendreEcu(noms[j], QImage::Format_RGB32, std::move(bitmaps[j]));
-        QPainter p(&surface);
-        for (size_t j = 0; j < noms.size(); ++j) PeindreEtire(p, places[j], bitmaps[j]);
-    }
+    if (auMoins->Images() != noms.size()) return state.SkipWithError("the plate is not of 45");
+    for (auto _ : state) (*auMoins)(noms);
 }
 BENCHMARK(BM_Decodage45EtPeinture)->Unit(benchmark::kMillisecond);
 
