@@ -55,6 +55,12 @@ void PanneauArmo::paintEvent(QPaintEvent*) {
 ImageArmo::ImageArmo(QWidget* parent, bool etiree) : QWidget(parent), etiree_(etiree) {}
 
 void ImageArmo::DefinirImage(QImage image) {
+    // The raster engine stretches 32-bit bitmaps directly; any other format would
+    // be converted whole at every paint.
+    if (!image.isNull() && image.format() != QImage::Format_RGB32 &&
+        image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                : QImage::Format_RGB32);
     image_ = std::move(image);
     // A stretched opaque bitmap covers the whole control: nothing beneath needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent, etiree_ && !image_.isNull() && !image_.hasAlphaChannel());
@@ -133,6 +139,9 @@ ListeBoite::ListeBoite(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setSortingEnabled(false);
+    // Painted opaque, a list hides from the painting whatever lies beneath it: the
+    // two lists of the left panel share their place, and only the upper one shows.
+    setAutoFillBackground(true);
 }
 
 void ListeBoite::Selectionner(int ligne) {
