@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 using namespace armo;
 
@@ -388,6 +389,23 @@ void BM_MemoireMaximale(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoireMaximale)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The console table, noting whether a benchmark stopped on an error: the run then
+// fails, so the brief run that ctest makes catches a benchmark that no longer
+// measures what it says (a plate that is not of 45, a click that chose nothing).
+class Verificateur : public benchmark::ConsoleReporter {
+public:
+    Verificateur() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs)
+            if (r.error_occurred) erreurs_ = true;
+        ConsoleReporter::ReportRuns(runs);
+    }
+    bool Erreurs() const { return erreurs_; }
+
+private:
+    bool erreurs_ = false;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -402,7 +420,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    Verificateur rapport;
+    const size_t lances = benchmark::RunSpecifiedBenchmarks(&rapport);
     benchmark::Shutdown();
-    return 0;
+    return lances > 0 && !rapport.Erreurs() ? 0 : 1;
 }
