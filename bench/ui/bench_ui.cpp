@@ -175,9 +175,12 @@ BENCHMARK(BM_PlancheGlossaire45ParClicSurLeTerme)->Unit(benchmark::kMillisecond)
 // decoding writes one bitmap that stays in the cache, a plate 45 that do not.
 // This shared machine drifts by tens of percent from one benchmark to the
 // next; within a pair both sides drift alike.
+enum Voie { REDIMENSIONNEMENT, CLIC, PLANCHER, DECODAGE_VIVANT };
+
 void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
     using Horloge = std::chrono::steady_clock;
-    const int voie = static_cast<int>(state.range(0));
+    const Voie voie = static_cast<Voie>(state.range(0));
+    const bool sansFenetre = voie == PLANCHER || voie == DECODAGE_VIVANT;
     auto fp = Fenetre();
     const int t = Planche45(*fp);
     if (t < 0) return state.SkipWithError("no term with 45 references");
@@ -192,10 +195,10 @@ void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
         const auto t0 = Horloge::now();
         DecoderNu(noms);
         const auto t1 = Horloge::now();
-        if (voie >= 2) {
-            auMoins(noms, voie == 2);
+        if (sansFenetre) {
+            auMoins(noms, voie == PLANCHER);
         } else {
-            if (voie == 1) {
+            if (voie == CLIC) {
                 QTest::mouseClick(fp->windowHandle(), Qt::LeftButton, {}, point);
             } else {
                 large = !large;
@@ -207,7 +210,7 @@ void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
         decodage += t1 - t0;
         reconstruction += t2 - t1;
     }
-    if (fp->Chargements() - avant != (voie >= 2 ? 0 : state.iterations()))
+    if (fp->Chargements() - avant != (sansFenetre ? 0 : state.iterations()))
         return state.SkipWithError("not one load per iteration");
     const double n = static_cast<double>(state.iterations());
     state.counters["decodage_ms"] = std::chrono::duration<double, std::milli>(decodage).count() / n;
@@ -217,10 +220,10 @@ void BM_RapportReconstructionSurDecodage(benchmark::State& state) {
                                 std::chrono::duration<double>(decodage).count();
 }
 BENCHMARK(BM_RapportReconstructionSurDecodage)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
+    ->Arg(REDIMENSIONNEMENT)
+    ->Arg(CLIC)
+    ->Arg(PLANCHER)
+    ->Arg(DECODAGE_VIVANT)
     ->Unit(benchmark::kMillisecond);
 
 // The forced repaint of the window with nothing changed: the controls that
@@ -427,10 +430,17 @@ int main(int argc, char** argv) {
         std::printf("%ld\n", PicMemoireKo());
         return 0;
     }
-    // Read before the library takes its own flags out of the arguments.
+    // Read before the library takes its own flags out of the arguments; like the
+    // library, a bare flag or a true-like value asks for the table.
     bool tableau = false;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--benchmark_counters_tabular=true") == 0) tableau = true;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        const QString drapeau = QStringLiteral("--benchmark_counters_tabular");
+        if (a == drapeau || (a.startsWith(drapeau + u'=') &&
+                             QStringList{"true", "1", "yes", "y", "t", "on"}.contains(
+                                 a.mid(drapeau.size() + 1).toLower())))
+            tableau = true;
+    }
     benchmark::Initialize(&argc, argv);
     Verificateur rapport(tableau);
     const size_t lances = benchmark::RunSpecifiedBenchmarks(&rapport);
